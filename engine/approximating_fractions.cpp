@@ -1,0 +1,48 @@
+#include "engine/approximating_fractions.h"
+
+#include <algorithm>
+
+#include "engine/number_text.h"
+
+namespace tamsel {
+
+bool ExtendQuotientsPeriodically(ExpansionState& s, std::optional<std::int32_t> periodStart) {
+    const int n = s.n;
+    if (n >= 20 || !periodStart || *periodStart <= 0) return false;
+    for (int w = n + 1; w <= 20; ++w) {
+        s.quotient[w] = s.quotient[w - (n - *periodStart) - 1];
+    }
+    s.n = 20;
+    return true;
+}
+
+Fraction ApproximatingFraction(const ExpansionState& s, int w, const VariantFlag& check1) {
+    Fraction f{mpz_class(s.quotient[w]), mpz_class(1)};
+    mpz_class t;
+    for (int i = w; i > 1;) {
+        --i;
+        t = f.numerator;
+        const mpz_class k(s.quotient[i]);
+        if (!check1.VariantSelected()) f.numerator = k * t + f.denominator;
+        if (check1.VariantSelected()) f.numerator = k * t - f.denominator;
+        f.denominator = t;
+    }
+    return f;
+}
+
+std::string ListApproximatingFractions(ExpansionState& s, std::optional<std::int32_t> periodStart,
+                                       int recorded, const VariantFlag& check1) {
+    if (ExtendQuotientsPeriodically(s, periodStart)) recorded = s.n;
+    const int count = std::clamp<int>(std::min<int>(s.n, recorded), 0, kLastRecordableStep);
+    std::string text;
+    for (int w = 1; w <= count; ++w) {
+        const Fraction f = ApproximatingFraction(s, w, check1);
+        text += NumberText(f.numerator);
+        text += "\r\n/";
+        text += NumberText(f.denominator);
+        text += "\r\n\r\n";
+    }
+    return text;
+}
+
+}  // namespace tamsel

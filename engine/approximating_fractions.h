@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include <gmpxx.h>
+
+#include "engine/expansion_host.h"
+#include "engine/expansion_state.h"
+
+namespace tamsel {
+
+// When the period was found before step 20, continues the quotients
+// periodically up to step 20 and sets n to 20. Returns whether it did.
+bool ExtendQuotientsPeriodically(ExpansionState& s, std::optional<std::int32_t> periodStart);
+
+// The w-th approximating fraction, the continued fraction cut off after
+// quotient(w), evaluated backwards from quotient(w) to quotient(1), exactly.
+struct Fraction {
+    mpz_class numerator;
+    mpz_class denominator;
+};
+Fraction ApproximatingFraction(const ExpansionState& s, int w, const VariantFlag& check1);
+
+// The text of the fraction box at the end of a run: numerator line,
+// "/" denominator line and an empty line per fraction, the first at the top.
+// `recorded` is the number of steps whose quotient the run recorded; only
+// those are listed (after a periodic extension, all n).
+std::string ListApproximatingFractions(ExpansionState& s, std::optional<std::int32_t> periodStart,
+                                       int recorded, const VariantFlag& check1);
+
+}  // namespace tamsel

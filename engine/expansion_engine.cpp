@@ -1,0 +1,147 @@
+#include "engine/expansion_engine.h"
+
+#include "engine/approximating_fractions.h"
+#include "engine/int32_conversion.h"
+#include "engine/number_text.h"
+#include "engine/reduction.h"
+#include "engine/run_failure.h"
+#include "engine/step_arithmetic.h"
+
+namespace tamsel {
+
+namespace {
+
+class RunningFlag {
+public:
+    explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RunningFlag() { flag_ = false; }
+    RunningFlag(const RunningFlag&) = delete;
+    RunningFlag& operator=(const RunningFlag&) = delete;
+
+private:
+    bool& flag_;
+};
+
+double ReadNumber(const ExpansionHost& host, InputBox box) {
+    const std::optional<double> v = ReadInputNumber(host.InputText(box));
+    if (!v) throw RunFailure{};
+    return *v;
+}
+
+}  // namespace
+
+RunResult ExpansionEngine::RunExpansion() {
+    if (running_) return {RunEnd::Refused, std::nullopt};
+    const RunningFlag running(running_);
+
+    host_.ShowTrace();
+    outputs_.RunOpening();
+    host_.SetTrace("");
+
+    std::optional<std::int32_t> periodStart;
+    int recorded = 0;
+    RunEnd end = RunEnd::Regular;
+    try {
+        outputs_.RunStart();
+        Expand(periodStart, recorded);
+    } catch (const RunFailure&) {
+        host_.ShowMessage(kBadInputMessage, MessageIcon::None);
+        end = RunEnd::Failed;
+    } catch (const RunAborted&) {
+        return {RunEnd::Aborted, periodStart};
+    }
+
+    outputs_.Closing();
+    host_.SetFractions(ListApproximatingFractions(state_, periodStart, recorded, host_));
+    return {end, periodStart};
+}
+
+void ExpansionEngine::Expand(std::optional<std::int32_t>& periodStart, int& recorded) {
+    state_.n = 0;
+    ReadInputs();
+    if (IsNegative(state_.Current())) {
+        host_.ShowMessage(kNegativeXMessage, MessageIcon::Information);
+        throw RunFailure{};
+    }
+    ReduceByCommonDivisor(state_);
+    WriteBackInputs();
+    host_.SetTrace(ParameterLine());
+    for (int i = 1; i <= kLastRecordableStep; ++i) state_.quotient[i] = 0;
+
+    for (;;) {
+        if (!host_.Yield()) throw RunAborted{};
+        state_.n = static_cast<std::int16_t>(state_.n + 1);
+        const int n = state_.n;
+        const double k = PullOutInteger(state_, host_);
+        host_.AppendTrace("\t>" + NumberText(k) + "\r\n");
+
+        // Record the step; there is no room for a step beyond the last.
+        if (n > kLastRecordableStep) throw RunFailure{};
+        state_.quotient[n] = k;
+        recorded = n;
+        state_.koeffHistory[n] = state_.koeff;
+        state_.absHistory[n] = state_.abs;
+        state_.nennerHistory[n] = ToInt32(state_.nenner);
+        outputs_.StepRecorded(n, k);
+
+        state_.prevKoeff = state_.koeff;
+        state_.prevAbs = state_.abs;
+        state_.prevNenner = ToInt32(state_.nenner);
+        state_.prevWurzel = state_.wurzel;
+        AdvanceQuadIrrational(state_, k, host_);
+
+        if (state_.nenner == 0) {
+            outputs_.RationalEnd();
+            return;
+        }
+        if (state_.koeff != 0 && state_.wurzel != 0) {
+            ReduceByCommonDivisor(state_);
+        } else {
+            ReduceAbsNenner(state_);
+        }
+        host_.AppendTrace(ParameterLine());
+
+        const std::int32_t i = FindEarlierStep(state_, state_.koeff, state_.abs, ToInt32(state_.nenner));
+        if (i > 0) {
+            periodStart = i;
+            outputs_.PeriodFound(i, n);
+            ReplayPeriod(i);
+            return;
+        }
+    }
+}
+
+// Pulls the quotients of the period out once more, for the notation behind
+// "Periode"; ends on the quadratic irrational where the period starts.
+void ExpansionEngine::ReplayPeriod(std::int32_t periodStart) {
+    for (int j = periodStart; j <= state_.n; ++j) {
+        const double k = PullOutInteger(state_, host_);
+        outputs_.PeriodQuotient(k);
+        state_.prevKoeff = state_.koeff;
+        state_.prevAbs = state_.abs;
+        state_.prevNenner = ToInt32(state_.nenner);
+        state_.prevWurzel = state_.wurzel;
+        AdvanceQuadIrrational(state_, k, host_);
+        ReduceByCommonDivisor(state_);
+    }
+}
+
+void ExpansionEngine::ReadInputs() {
+    state_.koeff = ReadNumber(host_, InputBox::Koeff);
+    state_.wurzel = ReadNumber(host_, InputBox::Wurzel);
+    state_.abs = ReadNumber(host_, InputBox::Abs);
+    state_.nenner = ReadNumber(host_, InputBox::Nenner);
+}
+
+void ExpansionEngine::WriteBackInputs() {
+    host_.SetInputText(InputBox::Koeff, PlainNumberText(state_.koeff));
+    host_.SetInputText(InputBox::Abs, PlainNumberText(state_.abs));
+    host_.SetInputText(InputBox::Nenner, PlainNumberText(state_.nenner));
+}
+
+std::string ExpansionEngine::ParameterLine() const {
+    return NumberText(state_.koeff) + "\t" + NumberText(state_.wurzel) + "\t" + NumberText(state_.abs) + "\t" +
+           NumberText(state_.nenner);
+}
+
+}  // namespace tamsel

@@ -1,0 +1,86 @@
+#include "engine/step_arithmetic.h"
+
+#include <cmath>
+
+#include "engine/exact_arithmetic.h"
+#include "engine/run_failure.h"
+
+namespace tamsel {
+
+namespace {
+
+bool AllWhole(const QuadIrrational& x) {
+    return exact::IsWhole(x.koeff) && exact::IsWhole(x.wurzel) && exact::IsWhole(x.abs) &&
+           exact::IsWhole(x.nenner);
+}
+
+// x in double precision, in the order root, times koeff, plus abs, divided
+// by nenner; a negative radicand, a zero denominator or an overflow fail.
+double EvaluateX(const QuadIrrational& x) {
+    if (x.wurzel < 0 || std::isnan(x.wurzel)) throw RunFailure{};
+    const double product = std::sqrt(x.wurzel) * x.koeff;
+    const double sum = product + x.abs;
+    if (x.nenner == 0) throw RunFailure{};
+    const double value = sum / x.nenner;
+    if (!std::isfinite(product) || !std::isfinite(sum) || !std::isfinite(value)) throw RunFailure{};
+    return value;
+}
+
+void CheckFormable(const QuadIrrational& x) {
+    if (x.wurzel < 0 || x.nenner == 0) throw RunFailure{};
+}
+
+double CheckedResult(double v) {
+    if (!std::isfinite(v)) throw RunFailure{};
+    return v;
+}
+
+}  // namespace
+
+bool IsNegative(const QuadIrrational& x) {
+    if (!AllWhole(x)) return EvaluateX(x) < 0;
+    CheckFormable(x);
+    return exact::Sign(mpz_class(x.koeff), mpz_class(x.wurzel), mpz_class(x.abs), mpz_class(x.nenner)) < 0;
+}
+
+double PullOutInteger(const ExpansionState& s, const VariantFlag& check1) {
+    const QuadIrrational x = s.Current();
+    if (!AllWhole(x)) {
+        double k = std::floor(EvaluateX(x));
+        if (check1.VariantSelected() && k != EvaluateX(x)) k = k + 1;
+        return k;
+    }
+    CheckFormable(x);
+    exact::IntegerPart part =
+        exact::Floor(mpz_class(x.koeff), mpz_class(x.wurzel), mpz_class(x.abs), mpz_class(x.nenner));
+    if (check1.VariantSelected() && !part.whole) part.floor += 1;
+    return exact::ToDouble(part.floor);
+}
+
+void AdvanceQuadIrrational(ExpansionState& s, double k, const VariantFlag& check1) {
+    const double a = s.prevKoeff;
+    const double d = s.prevWurzel;
+    const double b = s.prevAbs;
+    const double c = s.prevNenner;
+
+    if (exact::IsWhole(a) && exact::IsWhole(d) && exact::IsWhole(b) && exact::IsWhole(k)) {
+        const mpz_class ea(a), ed(d), eb(b), ec(s.prevNenner), ek(k);
+        const mpz_class rest = eb - ek * ec;
+        mpz_class nenner = ea * ea * ed - rest * rest;
+        if (check1.VariantSelected()) nenner = -nenner;
+        const mpz_class koeff = ec * ea;
+        const mpz_class abs = -ec * rest;
+        s.koeff = exact::ToDouble(koeff);
+        s.abs = exact::ToDouble(abs);
+        s.nenner = exact::ToDouble(nenner);
+        return;
+    }
+
+    const double rest = b - k * c;
+    s.koeff = CheckedResult(c * a);
+    s.abs = CheckedResult((-c) * rest);
+    s.nenner = CheckedResult((a * a) * d - rest * rest);
+    if (check1.VariantSelected()) s.nenner = -s.nenner;
+}
+
+}  // namespace tamsel

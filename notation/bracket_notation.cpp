@@ -1,0 +1,26 @@
+#include "notation/bracket_notation.h"
+
+#include "engine/number_text.h"
+#include "engine/run_failure.h"
+
+namespace tamsel {
+
+void OpenBracketNotation(TextHolder& box) { box.Append("x = ["); }
+
+void AppendQuotientToNotation(TextHolder& box, int n, double k) {
+    box.Append(NumberText(k));
+    if (n == 1) box.Append(";");
+    if (n > 1) box.Append(",");
+}
+
+void DropLastNotationChar(TextHolder& box) {
+    if (!box.DropLastChar()) throw RunFailure{};
+}
+
+void OpenPeriodInNotation(TextHolder& box) { box.Append("   Periode"); }
+
+void AppendPeriodQuotient(TextHolder& box, double k) { box.Append(NumberText(k)); }
+
+void CloseBracketNotation(TextHolder& box) { box.Append(" ]\r\n"); }
+
+}  // namespace tamsel

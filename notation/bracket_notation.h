@@ -1,0 +1,23 @@
+#pragma once
+
+#include "notation/text_holder.h"
+
+namespace tamsel {
+
+// The bracket notation x = [ k1; k2, ...   Periode ... ], one line per run,
+// appended to the text of its box.
+
+// Appends "x = [".
+void OpenBracketNotation(TextHolder& box);
+// Appends the quotient of step n, then ";" after step 1 or "," after later steps.
+void AppendQuotientToNotation(TextHolder& box, int n, double k);
+// Removes the last character; throws RunFailure on an empty text.
+void DropLastNotationChar(TextHolder& box);
+// Appends "   Periode".
+void OpenPeriodInNotation(TextHolder& box);
+// Appends a quotient of the period, without separator.
+void AppendPeriodQuotient(TextHolder& box, double k);
+// Appends " ]" and CR LF.
+void CloseBracketNotation(TextHolder& box);
+
+}  // namespace tamsel

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds Tamsel and starts the window.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)" --target tamsel
+exec build/bin/tamsel "$@"
