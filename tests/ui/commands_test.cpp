@@ -1,0 +1,226 @@
+#include <optional>
+
+#include <QCheckBox>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/help_text.h"
+#include "ui/parameter_editing.h"
+#include "ui/text_boxes.h"
+#include "window_fixture.h"
+
+namespace tamsel::testing {
+namespace {
+
+std::string Text(const QPlainTextEdit* box) { return ProgramTextOfBox(*box); }
+
+// ---- The view switch ----------------------------------------------------
+
+TEST_F(WindowTest, ViewSwitchTogglesTheDrawingAndNamesTheNextSwitch) {
+    QAction* gra = Action("cmdGra");
+    QWidget* drawing = Find<QWidget>("picGra");
+    QWidget* notation = Box("picture2");
+    EXPECT_EQ(gra->text(), "Graphische Darstellung ein/aus");
+    EXPECT_FALSE(drawing->isHidden());
+
+    struct Step {
+        std::function<void()> trigger;
+        bool drawingShown;
+        const char* caption;
+    };
+    const Step steps[] = {
+        {[&] { gra->trigger(); }, false, "Graphische Darstellung ein"},
+        {[&] { gra->trigger(); }, true, "Graphische Darstellung aus"},
+        {[&] { QTest::mouseDClick(drawing, Qt::LeftButton); }, false, "Graphische Darstellung ein"},
+        {[&] { QTest::mouseDClick(notation->findChild<QWidget*>("qt_scrollarea_viewport"), Qt::LeftButton); }, true,
+         "Graphische Darstellung aus"},
+    };
+    for (const Step& step : steps) {
+        step.trigger();
+        EXPECT_EQ(!drawing->isHidden(), step.drawingShown);
+        EXPECT_EQ(gra->text(), step.caption);
+    }
+}
+
+TEST_F(WindowTest, RunWhileTheNotationIsShownLeavesTheViewAlone) {
+    Action("cmdGra")->trigger();
+    Action("cmdKette")->trigger();
+    EXPECT_TRUE(Find<QWidget>("picGra")->isHidden());
+    EXPECT_EQ(Action("cmdGra")->text(), "Graphische Darstellung ein");
+    EXPECT_EQ(Text(Box("picture2")), "x = [ 1; 2   Periode 2 ]\r\n");
+}
+
+// ---- "Fenster löschen" --------------------------------------------------
+
+TEST_F(WindowTest, ClearingEmptiesBothAreasAndKeepsTheLists) {
+    Action("cmdKette")->trigger();
+    const std::string trace = Text(Box("Text1"));
+    const std::string fractions = Text(Box("Text2"));
+    Action("cmdGra")->trigger();
+
+    Action("cmdLö")->trigger();
+    EXPECT_EQ(Text(Box("picture2")), "");
+    EXPECT_EQ(Text(Box("Text1")), trace);
+    EXPECT_EQ(Text(Box("Text2")), fractions);
+    EXPECT_EQ(Input("txtAbs")->text(), "0");
+    EXPECT_TRUE(Find<QWidget>("picGra")->isHidden()) << "the view stays as it was";
+    EXPECT_EQ(Action("cmdGra")->text(), "Graphische Darstellung ein");
+
+    Action("cmdKette")->trigger();
+    EXPECT_EQ(Text(Box("picture2")), "x = [ 1; 2   Periode 2 ]\r\n");
+}
+
+// ---- Parameter editing --------------------------------------------------
+
+TEST(ParameterStep, StepsWithinTheBounds) {
+    struct Row {
+        const char* text;
+        int step;
+        std::optional<double> bound;
+        std::optional<std::string> result;
+    };
+    const Row rows[] = {
+        {"2", -1, 1.0, "1"},       {"1", -1, 1.0, std::nullopt}, {"1", +1, std::nullopt, "2"},
+        {"1", -1, 0.0, "0"},       {"0", -1, 0.0, std::nullopt}, {"0", +1, std::nullopt, "1"},
+        {"-3", -1, 0.0, std::nullopt}, {"-3", +1, std::nullopt, "-2"}, {"0", -1, std::nullopt, "-1"},
+        {"-1", -1, std::nullopt, "-2"}, {"0", -1, 1.0, std::nullopt}, {"-4", -1, 1.0, std::nullopt},
+        {"0", +1, std::nullopt, "1"}, {"-4", +1, std::nullopt, "-3"}, {" 7", +1, std::nullopt, "8"},
+        {"12abc", +1, std::nullopt, "13"}, {"1 2", +1, std::nullopt, "13"}, {"+3", +1, std::nullopt, "4"},
+        {"", +1, std::nullopt, "1"},   {"", -1, std::nullopt, "-1"}, {"", -1, 0.0, std::nullopt},
+        {"abc", -1, 1.0, std::nullopt}, {"0.5", -1, 0.0, "-0.5"}, {"1e400", +1, std::nullopt, std::nullopt},
+        {"1e3", +1, std::nullopt, "1001"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(SteppedText(row.text, row.step, row.bound), row.result) << '"' << row.text << "\" " << row.step;
+    }
+}
+
+TEST_F(WindowTest, StepButtonsEditTheirOwnBox) {
+    struct Row {
+        const char* button;
+        const char* box;
+        const char* before;
+        const char* after;
+    };
+    const Row rows[] = {
+        {"cmdNennerSmaller", "txtNenner", "2", "1"},     {"cmdNennerSmaller", "txtNenner", "1", "1"},
+        {"cmdNennerhigher", "txtNenner", "1", "2"},      {"cmdWurzelsmaller", "txtWurzel", "1", "0"},
+        {"cmdWurzelsmaller", "txtWurzel", "0", "0"},     {"cmdWurzelhigher", "txtWurzel", "abc", "1"},
+        {"vscKoeffsmallerf", "txtKoeff", "0", "0"},      {"vscKoeffhigher", "txtKoeff", "-3", "-2"},
+        {"vscKoeffsmallerf", "txtKoeff", "-3", "-3"},    {"cmdAbsSmaller", "txtAbs", "0", "-1"},
+        {"cmdAbsSmaller", "txtAbs", "-1", "-2"},         {"cmdAbshigher", "txtAbs", "12abc", "13"},
+        {"cmdNennerSmaller", "txtNenner", "7x", "6"},    {"cmdNennerSmaller", "txtNenner", "0x", "0x"},
+    };
+    for (const Row& row : rows) {
+        Input(row.box)->setText(row.before);
+        QTest::mouseClick(Find<QPushButton>(row.button), Qt::LeftButton);
+        EXPECT_EQ(Input(row.box)->text(), row.after) << row.button << " on " << row.before;
+    }
+    EXPECT_EQ(Text(Box("picture2")), "") << "editing never starts a run";
+    EXPECT_TRUE(Box("Text1")->isHidden());
+}
+
+// ---- Information ------------------------------------------------------------
+
+TEST_F(WindowTest, InformationBoxHasOneButtonAndChangesNothing) {
+    MessageCloser closer;
+    Action("cmdInfo")->trigger();
+    ASSERT_EQ(closer.Seen().size(), 1u);
+    const SeenMessage& box = closer.Seen()[0];
+    EXPECT_EQ(box.title, "Programmiert von");
+    EXPECT_FALSE(box.text.isEmpty());
+    EXPECT_EQ(box.icon, QMessageBox::Information);
+    EXPECT_EQ(box.buttons, 1);
+    EXPECT_EQ(Text(Box("picture2")), "");
+    EXPECT_TRUE(Box("Text1")->isHidden());
+}
+
+// ---- While a run yields ---------------------------------------------------
+
+TEST_F(WindowTest, SecondRequestDuringARunIsRefused) {
+    SetInputs("1", "7", "0", "1");
+    int refusedTries = 0;
+    QTimer::singleShot(0, window.get(), [&] {
+        EXPECT_TRUE(window->RunInProgress());
+        QTest::mouseDClick(Find<QWidget>("Picture1"), Qt::LeftButton, {}, QPoint(300, 20));
+        QTest::mouseDClick(Input("txtNenner"), Qt::LeftButton);
+        Action("cmdKette")->trigger();
+        ++refusedTries;
+    });
+    Action("cmdKette")->trigger();
+    EXPECT_EQ(refusedTries, 1);
+    EXPECT_FALSE(window->RunInProgress());
+    EXPECT_EQ(Text(Box("picture2")), "x = [ 2; 1, 1, 1, 4   Periode 1 1 1 4 ]\r\n");
+    EXPECT_EQ(window->State().n, 20);
+}
+
+TEST_F(WindowTest, VariantSwitchTakesEffectAtTheNextReading) {
+    // Ticked during the first yield: every step of √2 uses the variant.
+    QTimer::singleShot(0, window.get(), [&] { Find<QCheckBox>("Check1")->setChecked(true); });
+    Action("cmdKette")->trigger();
+    EXPECT_EQ(Text(Box("picture2")), "x = [ 2; 2, 4   Periode 2 4 ]\r\n");
+}
+
+TEST_F(WindowTest, ClosingDuringARunStopsItAtOnce) {
+    SetInputs("1", "2566", "0", "1");
+    QTimer::singleShot(0, window.get(), [&] { window->close(); });
+    Action("cmdKette")->trigger();
+    EXPECT_FALSE(window->RunInProgress());
+    EXPECT_EQ(window->State().n, 0) << "the run stopped at its first yield";
+    EXPECT_EQ(Text(Box("picture2")), "x = [") << "nothing written after the close";
+    EXPECT_EQ(Text(Box("Text2")), "");
+}
+
+TEST_F(WindowTest, EndingTheProgramDuringARunStopsIt) {
+    SetInputs("1", "2566", "0", "1");
+    QTimer::singleShot(0, window.get(), [&] {
+        QTimer::singleShot(0, window.get(), [&] { Action("cmdEnde")->trigger(); });
+    });
+    Action("cmdKette")->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_LE(window->State().n, 2);
+    EXPECT_EQ(Text(Box("picture2")).find(']'), std::string::npos);
+}
+
+TEST_F(WindowTest, InformationDuringARunPausesIt) {
+    MessageCloser closer;
+    QTimer::singleShot(0, window.get(), [&] { Action("cmdInfo")->trigger(); });
+    Action("cmdKette")->trigger();
+    ASSERT_EQ(closer.Seen().size(), 1u);
+    EXPECT_EQ(closer.Seen()[0].title, "Programmiert von");
+    EXPECT_EQ(Text(Box("picture2")), "x = [ 1; 2   Periode 2 ]\r\n");
+}
+
+// ---- Help text ----------------------------------------------------------
+
+class PrintLog : public DrawingSurface {
+public:
+    void Erase() override { log.push_back("erase"); }
+    DrawPoint Position() const override { return at; }
+    void SetPosition(DrawPoint p) override { at = p; }
+    void Print(const std::string& text, PrintEnd end) override {
+        log.push_back(text + (end == PrintEnd::EndLine ? "|end" : "|keep") + "@" + std::to_string(at.x) + "," +
+                      std::to_string(at.y));
+        at = {0, at.y + 1};
+    }
+    void DrawLine(DrawPoint, DrawPoint to) override { at = to; }
+    DrawPoint at{7, 7};
+    std::vector<std::string> log;
+};
+
+TEST(HelpText, FifteenLinesFromTheTopLeft) {
+    PrintLog area;
+    PrintHelpText(area);
+    ASSERT_EQ(area.log.size(), 15u);
+    EXPECT_EQ(area.log[0], "Kettenbruchentwicklung|end@0.000000,0.000000");
+    EXPECT_EQ(area.log[1], "|end@0.000000,1.000000");
+    EXPECT_EQ(area.log[4],
+              "Im selben Fenster wählt man, ob man den üblichen Algorithmus nach Oskar Perron,|end@0.000000,4.000000");
+    EXPECT_EQ(area.log[14], "quadratischen Irrationalitäten angezeigt.|end@0.000000,14.000000");
+    const int empty[] = {1, 3, 7, 10, 12};
+    for (int i : empty) EXPECT_EQ(area.log[i].substr(0, 5), "|end@") << i;
+}
+
+}  // namespace
+}  // namespace tamsel::testing

@@ -1,0 +1,319 @@
+#include <array>
+
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "cli/cli_host.h"
+#include "engine/expansion_engine.h"
+#include "notation/result_notations.h"
+#include "notation/text_holder.h"
+#include "ui/text_boxes.h"
+#include "window_fixture.h"
+
+namespace tamsel::testing {
+namespace {
+
+std::string Text(const QPlainTextEdit* box) { return ProgramTextOfBox(*box); }
+
+// What a run on plain strings gives for the same inputs: the window must show the same.
+struct ExpectedRun {
+    std::string notation, trace, fractions;
+    std::array<std::string, 4> inputs;
+    std::vector<std::string> messages;
+};
+
+ExpectedRun RunOnStrings(const std::array<std::string, 4>& inputs, bool variant) {
+    std::ostringstream sink;
+    CliHost host(inputs, variant, sink);
+    StringTextHolder notation;
+    ResultNotations notations(notation, nullptr, host);
+    ExpansionEngine engine(host, notations);
+    engine.RunExpansion();
+    return {notation.Text(), host.Trace(), host.Fractions(), host.Inputs(), host.Messages()};
+}
+
+// ---- Controls, menu and layout --------------------------------------------
+
+TEST_F(WindowTest, MenuBarHoldsTheFiveCommandsInOrder) {
+    const QList<QAction*> actions = window->menuBar()->actions();
+    const std::vector<std::pair<QString, QString>> expected = {
+        {"cmdKette", "Kettenbruch anzeigen"},
+        {"cmdGra", "Graphische Darstellung ein/aus"},
+        {QString::fromUtf8("cmdLö"), QString::fromUtf8("Fenster löschen")},
+        {"cmdEnde", "Programm beenden"},
+        {"cmdInfo", "Information"},
+    };
+    ASSERT_EQ(actions.size(), qsizetype(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(actions[i]->objectName(), expected[i].first);
+        EXPECT_EQ(actions[i]->text(), expected[i].second);
+        EXPECT_EQ(actions[i]->menu(), nullptr) << "no drop-down menus";
+    }
+    EXPECT_EQ(window->windowTitle(), "Tamsel");
+    EXPECT_EQ(window->objectName(), "Form1");
+    EXPECT_FALSE(window->windowIcon().isNull());
+}
+
+TEST_F(WindowTest, ClientAreaIs821By650) {
+    EXPECT_EQ(window->centralWidget()->size(), QSize(821, 650));
+}
+
+TEST_F(WindowTest, ControlsCarryTheirTextsAndTooltips) {
+    struct Row {
+        const char* name;
+        const char* text;
+        const char* tooltip;
+    };
+    const Row rows[] = {
+        {"Picture1", nullptr, "Klick: Kettenbruch anzeigen"},
+        {"Text1", nullptr, "Koeffizienten der QI-Folge"},
+        {"Text2", nullptr, "Approximierende Bruchfolge"},
+        {"picGra", nullptr, "Doppelklick: Klammerschreibweise"},
+        {"picture2", nullptr, "Doppelklick: graphisch"},
+        {"txtKoeff", "1", nullptr},
+        {"txtWurzel", "2", nullptr},
+        {"txtAbs", "0", nullptr},
+        {"txtNenner", "1", nullptr},
+        {"Label1", "+", nullptr},
+        {"Label2", "x =", nullptr},
+        {"Label3", ".", nullptr},
+        {"Label4", "Quadratische Irrationalität", nullptr},
+        {"Check1", "Variante des Algorithmus: nächstgrößere! Ganzzahl herausziehen", nullptr},
+    };
+    for (const Row& row : rows) {
+        QWidget* w = Find<QWidget>(row.name);
+        ASSERT_NE(w, nullptr);
+        if (row.tooltip) EXPECT_EQ(w->toolTip(), QString::fromUtf8(row.tooltip)) << row.name;
+        if (!row.text) continue;
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) EXPECT_EQ(edit->text(), row.text) << row.name;
+        else if (auto* label = qobject_cast<QLabel*>(w)) EXPECT_EQ(label->text(), QString::fromUtf8(row.text));
+        else if (auto* check = qobject_cast<QCheckBox*>(w)) EXPECT_EQ(check->text(), QString::fromUtf8(row.text));
+        else ADD_FAILURE() << row.name << " has an unexpected kind";
+    }
+    EXPECT_FALSE(Find<QCheckBox>("Check1")->isChecked());
+    for (const char* name : {"Text1", "Text2", "picture2"}) EXPECT_FALSE(Box(name)->isReadOnly()) << name;
+    for (const char* name : {"txtKoeff", "txtWurzel", "txtAbs", "txtNenner"}) {
+        EXPECT_FALSE(Input(name)->isReadOnly()) << name;
+        EXPECT_EQ(Input(name)->alignment() & Qt::AlignHCenter, Qt::AlignHCenter) << name;
+    }
+}
+
+TEST_F(WindowTest, FontsAreTheClassicFacesOrTheirSubstitutes) {
+    struct Row {
+        const char* name;
+        QStringList families;
+        qreal points;
+        bool bold;
+    };
+    const QStringList serif{"Times New Roman", "Liberation Serif"};
+    const QStringList mono{"Courier New", "Liberation Mono"};
+    const QStringList sans{"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans"};
+    const Row rows[] = {
+        {"Text1", mono, 15.75, true},    {"Text2", mono, 12, true},      {"picture2", serif, 14.25, false},
+        {"picGra", serif, 14.25, false}, {"txtKoeff", serif, 14.25, true}, {"txtNenner", serif, 14.25, true},
+        {"Label4", sans, 9.75, true},    {"Label2", sans, 13.5, false},    {"Label3", sans, 18, false},
+        {"Label1", serif, 15.75, false}, {"Check1", serif, 12, false},
+    };
+    for (const Row& row : rows) {
+        const QWidget* w = Find<QWidget>(row.name);
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(row.families.contains(QFontInfo(w->font()).family())) << row.name << ": "
+                                                                          << QFontInfo(w->font()).family().toStdString();
+        EXPECT_DOUBLE_EQ(w->font().pointSizeF(), row.points) << row.name;
+        EXPECT_EQ(w->font().bold(), row.bold) << row.name;
+    }
+}
+
+// Twips of the 1024 x 768 screen (15 twips a pixel) as pixel edges.
+int Edge(double twips) { return qRound(twips / 15); }
+QRect TwipRect(double left, double top, double width, double height) {
+    return QRect(QPoint(Edge(left), Edge(top)), QPoint(Edge(left + width) - 1, Edge(top + height) - 1));
+}
+
+TEST_F(WindowTest, StartUpLayoutFollowsTheScreen) {
+    const struct {
+        const char* name;
+        QRect rect;
+    } rows[] = {
+        {"Picture1", TwipRect(307.2, 230.4, 6144, 2304)},
+        {"image1", TwipRect(6451.2, 230.4, 8601.6, 2304)},
+        {"Text1", TwipRect(6451.2, 230.4, 8601.6, 2304)},
+        {"Text2", TwipRect(307.2, 2534.4, 2150.4, 7603.2)},
+        {"picGra", TwipRect(2457.6, 2534.4, 12595.2, 7603.2)},
+        {"picture2", TwipRect(2457.6, 2534.4, 12595.2, 7603.2)},
+    };
+    for (const auto& row : rows) EXPECT_EQ(Find<QWidget>(row.name)->geometry(), row.rect) << row.name;
+
+    EXPECT_TRUE(Box("Text1")->isHidden());
+    EXPECT_FALSE(Find<QWidget>("image1")->isHidden());
+    EXPECT_EQ(Box("Text1")->palette().color(QPalette::Base), QColor(240, 240, 240));
+    EXPECT_EQ(Box("Text2")->palette().color(QPalette::Base), QColor(240, 240, 240));
+    EXPECT_EQ(Text(Box("Text1")), "4\t2\r\n");
+
+    // Stacking among the window's controls follows their order of creation.
+    const QObjectList order = window->centralWidget()->children();
+    EXPECT_GT(order.indexOf(Box("Text1")), order.indexOf(Find<QWidget>("image1")));
+    EXPECT_GT(order.indexOf(Find<QWidget>("picGra")), order.indexOf(Box("picture2")));
+}
+
+TEST(WindowLayout, PanelChildrenKeepTheirPlacesOnAnyScreen) {
+    for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080), QSize(800, 600)}) {
+        MainWindow window(screen);
+        const auto* koeff = window.findChild<QLineEdit*>("txtKoeff");
+        const auto* check = window.findChild<QCheckBox*>("Check1");
+        EXPECT_EQ(koeff->geometry(), QRect(90, 45, 55, 30));
+        EXPECT_EQ(check->geometry(), QRect(8, 128, 429, 17));
+        EXPECT_EQ(window.findChild<QWidget*>("Picture1")->width(), qRound(0.42 * screen.width()) -
+                                                                     qRound(0.02 * screen.width()));
+    }
+}
+
+TEST_F(WindowTest, StepButtonsShowAFlatFaceAndNoCaption) {
+    const char* blue[] = {"vscKoeffhigher", "cmdWurzelhigher", "cmdAbshigher", "cmdNennerhigher"};
+    const char* white[] = {"vscKoeffsmallerf", "cmdWurzelsmaller", "cmdAbsSmaller", "cmdNennerSmaller"};
+    for (const char* name : blue) {
+        auto* b = Find<QPushButton>(name);
+        EXPECT_TRUE(b->text().isEmpty());
+        EXPECT_EQ(b->size(), QSize(11, 13));
+        EXPECT_EQ(b->grab().toImage().pixelColor(5, 6), QColor(0, 0, 255)) << name;
+    }
+    for (const char* name : white) {
+        auto* b = Find<QPushButton>(name);
+        EXPECT_TRUE(b->text().isEmpty());
+        EXPECT_EQ(b->grab().toImage().pixelColor(5, 6), QColor(255, 255, 255)) << name;
+    }
+}
+
+TEST_F(WindowTest, TabOrderFollowsTheFormula) {
+    const char* order[] = {"txtWurzel",        "txtAbs",          "txtNenner",        "txtKoeff",
+                           "picture2",         "Text1",           "cmdAbsSmaller",    "cmdAbshigher",
+                           "cmdWurzelsmaller", "cmdWurzelhigher", "vscKoeffhigher",   "vscKoeffsmallerf",
+                           "cmdNennerSmaller", "cmdNennerhigher", "Text2",            "Check1"};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        QWidget* from = Find<QWidget>(order[i]);
+        QWidget* next = from->nextInFocusChain();
+        // Skip the parts of a box (scroll bars, viewport) that are not stops of their own.
+        while (next && next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
+        EXPECT_EQ(next, Find<QWidget>(order[i + 1])) << order[i];
+    }
+}
+
+// ---- Runs in the window ---------------------------------------------------
+
+struct RunCase {
+    std::array<const char*, 4> inputs;
+    bool variant;
+};
+
+class WindowRun : public WindowTest, public ::testing::WithParamInterface<RunCase> {};
+
+TEST_P(WindowRun, ShowsWhatTheRunProduces) {
+    const RunCase& c = GetParam();
+    SetInputs(c.inputs[0], c.inputs[1], c.inputs[2], c.inputs[3]);
+    Find<QCheckBox>("Check1")->setChecked(c.variant);
+    MessageCloser closer;
+    Action("cmdKette")->trigger();
+
+    const ExpectedRun expected = RunOnStrings({c.inputs[0], c.inputs[1], c.inputs[2], c.inputs[3]}, c.variant);
+    EXPECT_EQ(Text(Box("picture2")), expected.notation);
+    EXPECT_EQ(Text(Box("Text1")), expected.trace);
+    EXPECT_EQ(Text(Box("Text2")), expected.fractions);
+    EXPECT_EQ(Input("txtKoeff")->text().toStdString(), expected.inputs[0]);
+    EXPECT_EQ(Input("txtWurzel")->text().toStdString(), expected.inputs[1]);
+    EXPECT_EQ(Input("txtAbs")->text().toStdString(), expected.inputs[2]);
+    EXPECT_EQ(Input("txtNenner")->text().toStdString(), expected.inputs[3]);
+    EXPECT_EQ(closer.Texts(), expected.messages);
+    EXPECT_FALSE(Box("Text1")->isHidden());
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, WindowRun,
+                         ::testing::Values(RunCase{{"1", "2", "0", "1"}, false}, RunCase{{"1", "2", "0", "1"}, true},
+                                           RunCase{{"1", "7", "0", "1"}, false}, RunCase{{"1", "7", "0", "1"}, true},
+                                           RunCase{{"1", "5", "1", "2"}, false}, RunCase{{"1", "5", "1", "2"}, true},
+                                           RunCase{{"0", "0", "4", "6"}, false}, RunCase{{"0", "0", "4", "6"}, true},
+                                           RunCase{{"1", "2", "-5", "1"}, false}, RunCase{{"1", "2", "-5", "1"}, true},
+                                           RunCase{{"1", "2", "0", "0"}, false}, RunCase{{"1", "2", "0", "0"}, true},
+                                           RunCase{{"2", "2", "4", "6"}, false}));
+
+TEST_F(WindowTest, SquareRootOfTwoInTheWindow) {
+    Action("cmdKette")->trigger();
+    EXPECT_EQ(Text(Box("picture2")), "x = [ 1; 2   Periode 2 ]\r\n");
+    EXPECT_EQ(Text(Box("Text1")), " 1\t 2\t 0\t 1\t> 1\r\n 1\t 2\t 1\t 1\t> 2\r\n 1\t 2\t 1\t 1");
+    EXPECT_EQ(Text(Box("Text2")).substr(0, 22), " 1\r\n/ 1\r\n\r\n 3\r\n/ 2\r\n\r\n");
+    EXPECT_EQ(Text(Box("Text2")).substr(Text(Box("Text2")).size() - 25), " 22619537\r\n/ 15994428\r\n\r\n");
+}
+
+TEST_F(WindowTest, NegativeXShowsBothMessagesWithTheirIcons) {
+    SetInputs("1", "2", "-5", "1");
+    MessageCloser closer;
+    Action("cmdKette")->trigger();
+    ASSERT_EQ(closer.Seen().size(), 2u);
+    EXPECT_EQ(closer.Seen()[0].text, "Bitte x > 0 beachten");
+    EXPECT_EQ(closer.Seen()[0].icon, QMessageBox::Information);
+    EXPECT_EQ(closer.Seen()[1].text, "Das ist keine gute Eingabe!");
+    EXPECT_EQ(closer.Seen()[1].icon, QMessageBox::NoIcon);
+    for (const SeenMessage& m : closer.Seen()) {
+        EXPECT_EQ(m.title, "Tamsel");
+        EXPECT_EQ(m.buttons, 1);
+    }
+    EXPECT_EQ(Text(Box("picture2")), "x = [ ]\r\n");
+    EXPECT_EQ(Text(Box("Text1")), "");
+    EXPECT_EQ(Text(Box("Text2")), "");
+}
+
+TEST_F(WindowTest, LinesOfEarlierRunsAndTypedTextStay) {
+    Box("picture2")->setPlainText("Notiz: ");
+    Action("cmdKette")->trigger();
+    SetInputs("0", "2", "3", "2");
+    Action("cmdKette")->trigger();
+    EXPECT_EQ(Text(Box("picture2")), "Notiz: x = [ 1; 2   Periode 2 ]\r\nx = [ 1; 2 ]\r\n");
+}
+
+// ---- What starts a run and what does not ------------------------------------
+
+bool RanOnce(const QPlainTextEdit* notation) { return Text(notation) == "x = [ 1; 2   Periode 2 ]\r\n"; }
+
+TEST_F(WindowTest, PanelSurfaceAndFormulaLinesStartARun) {
+    QWidget* panel = Find<QWidget>("Picture1");
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(300, 20));
+    EXPECT_TRUE(RanOnce(Box("picture2")));
+    EXPECT_FALSE(Box("Text1")->isHidden());
+
+    Action("cmdLö")->trigger();
+    QTest::mouseClick(panel, Qt::LeftButton, {}, Find<QWidget>("Line4")->geometry().center());
+    EXPECT_TRUE(RanOnce(Box("picture2"))) << "a click on a line of the formula counts as one on the panel";
+
+    Action("cmdLö")->trigger();
+    QTest::mouseDClick(panel, Qt::LeftButton, {}, QPoint(300, 20));
+    EXPECT_FALSE(Text(Box("picture2")).empty()) << "a double-click on the panel runs too";
+}
+
+TEST_F(WindowTest, ChildrenOfThePanelKeepTheirOwnActions) {
+    const char* children[] = {"Label1", "Label2", "Label3", "Label4", "Check1", "txtKoeff", "txtNenner",
+                              "cmdAbshigher"};
+    for (const char* name : children) {
+        QWidget* child = Find<QWidget>(name);
+        QTest::mouseClick(child, Qt::LeftButton, {}, QPoint(child->width() - 2, child->height() / 2));
+        EXPECT_EQ(Text(Box("picture2")), "") << name << " started a run";
+    }
+    auto* check = Find<QCheckBox>("Check1");
+    const bool before = check->isChecked();
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
+    EXPECT_NE(check->isChecked(), before) << "the check box keeps its own action";
+    EXPECT_EQ(Text(Box("picture2")), "");
+}
+
+TEST_F(WindowTest, DoubleClicksStartARun) {
+    for (const char* name : {"txtKoeff", "txtWurzel", "txtAbs", "txtNenner"}) {
+        Action("cmdLö")->trigger();
+        QTest::mouseDClick(Input(name), Qt::LeftButton);
+        EXPECT_TRUE(RanOnce(Box("picture2"))) << name;
+    }
+}
+
+}  // namespace
+}  // namespace tamsel::testing

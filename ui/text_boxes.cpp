@@ -1,0 +1,50 @@
+#include "ui/text_boxes.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace tamsel {
+
+void MultiLineBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    emit doubleClicked();
+}
+
+void InputTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    QLineEdit::mouseDoubleClickEvent(event);
+    emit doubleClicked();
+}
+
+QString BoxFromProgramText(const std::string& text) {
+    QString s = QString::fromStdString(text);
+    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return s;
+}
+
+std::string ProgramTextOfBox(const QPlainTextEdit& box) {
+    QString s = box.toPlainText();
+    s.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return s.toStdString();
+}
+
+void SetBoxText(QPlainTextEdit& box, const std::string& text) {
+    box.setPlainText(BoxFromProgramText(text));
+}
+
+void AppendToBox(QPlainTextEdit& box, const std::string& text) {
+    QTextCursor cursor(box.document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(BoxFromProgramText(text));
+}
+
+void BoxTextHolder::Append(std::string_view text) { AppendToBox(box_, std::string(text)); }
+
+bool BoxTextHolder::DropLastChar() {
+    if (box_.document()->isEmpty()) return false;
+    QTextCursor cursor(box_.document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.deletePreviousChar();
+    return true;
+}
+
+}  // namespace tamsel

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QString>
+
+#include "notation/text_holder.h"
+
+namespace tamsel {
+
+// A multi-line text box that reports double-clicks (the bracket-notation box
+// switches the view on them).
+class MultiLineBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+signals:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// A single-line input box that reports double-clicks (they start a run).
+class InputTextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+signals:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// The program writes its lines with CR LF; a box shows each as one line
+// break. These convert between the two forms.
+QString BoxFromProgramText(const std::string& text);
+std::string ProgramTextOfBox(const QPlainTextEdit& box);
+
+// Replaces or extends a box's text at its end, so that the cost does not
+// grow with what the box already holds.
+void SetBoxText(QPlainTextEdit& box, const std::string& text);
+void AppendToBox(QPlainTextEdit& box, const std::string& text);
+
+// The bracket-notation box as the notation writes into it.
+class BoxTextHolder : public TextHolder {
+public:
+    explicit BoxTextHolder(QPlainTextEdit& box) : box_(box) {}
+    void Append(std::string_view text) override;
+    bool DropLastChar() override;
+
+private:
+    QPlainTextEdit& box_;
+};
+
+}  // namespace tamsel
