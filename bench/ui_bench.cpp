@@ -103,6 +103,35 @@ void BM_ResidentMemoryAfterRuns(benchmark::State& state) {
 }
 BENCHMARK(BM_ResidentMemoryAfterRuns)->Arg(1000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// Soak: 10,000 runs of √7. With argument 1 "Fenster löschen" empties the
+// bracket-notation box after every run, so any growth is the program's own;
+// with 0 the box keeps all 10,000 lines, and the growth per kept line shows
+// what that text needs.
+void BM_Soak(benchmark::State& state) {
+    constexpr int kRuns = 10000;
+    const bool clearEachRun = state.range(0) != 0;
+    for (auto _ : state) {
+        tamsel::MainWindow window(QSize(1024, 768));
+        window.show();
+        SetInputs(window, "1", "7", "0", "1");
+        QAction* run = window.findChild<QAction*>("cmdKette");
+        QAction* clear = window.findChild<QAction*>(QString::fromUtf8("cmdLö"));
+        run->trigger();  // the first run allocates what every run reuses
+        const long start = ResidentKilobytes();
+        for (int i = 0; i < kRuns; ++i) {
+            run->trigger();
+            if (clearEachRun) clear->trigger();
+        }
+        const long end = ResidentKilobytes();
+        const auto* notation = window.findChild<QPlainTextEdit*>("picture2");
+        state.counters["rss_start_kB"] = static_cast<double>(start);
+        state.counters["rss_end_kB"] = static_cast<double>(end);
+        state.counters["kept_lines"] = static_cast<double>(notation->document()->blockCount() - 1);
+        state.counters["growth_B_per_run"] = static_cast<double>(end - start) * 1024.0 / kRuns;
+    }
+}
+BENCHMARK(BM_Soak)->Arg(1)->Arg(0)->Iterations(1)->Unit(benchmark::kSecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -188,6 +188,23 @@ TEST_F(WindowTest, StepButtonsShowAFlatFaceAndNoCaption) {
     }
 }
 
+TEST_F(WindowTest, ControlsWithoutCaptionHaveSpokenNames) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"vscKoeffhigher", "Koeffizient um 1 erhöhen"},     {"vscKoeffsmallerf", "Koeffizient um 1 verringern"},
+        {"cmdWurzelhigher", "Radikand um 1 erhöhen"},       {"cmdWurzelsmaller", "Radikand um 1 verringern"},
+        {"cmdAbshigher", "Absolutglied um 1 erhöhen"},      {"cmdAbsSmaller", "Absolutglied um 1 verringern"},
+        {"cmdNennerhigher", "Nenner um 1 erhöhen"},         {"cmdNennerSmaller", "Nenner um 1 verringern"},
+        {"txtKoeff", "Koeffizient der Wurzel"},             {"txtWurzel", "Radikand"},
+        {"txtAbs", "Absolutglied"},                         {"txtNenner", "Nenner"},
+        {"Text1", "Parameterfolge der quadratischen Irrationalitäten"},
+        {"Text2", "Approximierende Brüche"},                {"picture2", "Klammerschreibweise"},
+        {"picGra", "Graphische Darstellung des Kettenbruchs"},
+    };
+    for (const auto& [name, spoken] : rows) {
+        EXPECT_EQ(Find<QWidget>(name)->accessibleName(), QString::fromUtf8(spoken)) << name;
+    }
+}
+
 TEST_F(WindowTest, TabOrderFollowsTheFormula) {
     const char* order[] = {"txtWurzel",        "txtAbs",          "txtNenner",        "txtKoeff",
                            "picture2",         "Text1",           "cmdAbsSmaller",    "cmdAbshigher",
