@@ -118,7 +118,7 @@ void PrintTraceTable(const std::string& trace, std::ostream& out) {
         for (std::size_t i = 0; i < 5; ++i) {
             line += std::string(widths[i] - row[i].size() + 2, ' ') + row[i];
         }
-        out << line << "\n";
+        out << line.substr(0, line.find_last_not_of(' ') + 1) << "\n";
     }
 }
 

@@ -34,12 +34,28 @@ std::string ListApproximatingFractions(ExpansionState& s, std::optional<std::int
                                        int recorded, const VariantFlag& check1) {
     if (ExtendQuotientsPeriodically(s, periodStart)) recorded = s.n;
     const int count = std::clamp<int>(std::min<int>(s.n, recorded), 0, kLastRecordableStep);
+
+    // Each fraction follows from the two before it, p(w) = k(w) p(w-1) +- p(w-2)
+    // and likewise q, which gives the same numerators and denominators as
+    // evaluating every fraction backwards from its last quotient, in linear
+    // instead of quadratic time. Nothing yields while the list is built, so
+    // one reading of the switch holds for all of it.
+    const bool variant = check1.VariantSelected();
+    mpz_class p(1), pBefore(0), q(0), qBefore(variant ? -1 : 1), k, next;
     std::string text;
     for (int w = 1; w <= count; ++w) {
-        const Fraction f = ApproximatingFraction(s, w, check1);
-        text += NumberText(f.numerator);
+        k = s.quotient[w];
+        next = k * p;
+        variant ? next -= pBefore : next += pBefore;
+        pBefore = p;
+        p = next;
+        next = k * q;
+        variant ? next -= qBefore : next += qBefore;
+        qBefore = q;
+        q = next;
+        text += NumberText(p);
         text += "\r\n/";
-        text += NumberText(f.denominator);
+        text += NumberText(q);
         text += "\r\n\r\n";
     }
     return text;

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgmp-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation
+  fonts-liberation locales
 )
 packages+=("$@")
 

@@ -1,0 +1,229 @@
+#include "engine/reduction.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <vector>
+
+#include "engine/run_failure.h"
+
+namespace tamsel {
+namespace {
+
+// The reductions as the usual algorithm words them: t runs down from the
+// smallest magnitude to 1, and every t is tested against all values as they
+// are at that moment. Each test converts its value to a 32-bit integer,
+// rounding halves to the even neighbour; a value outside the range fails.
+// The tests do not stop early: all values are converted in every iteration.
+struct LoopOverflow {};
+
+std::int32_t LiteralToInt32(double v) {
+    double r = std::floor(v);
+    const double rest = v - r;
+    if (rest > 0.5 || (rest == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
+    if (!(r >= -2147483648.0 && r <= 2147483647.0)) throw LoopOverflow{};
+    return static_cast<std::int32_t>(r);
+}
+
+bool LiteralDivides(std::int32_t t, double v) { return LiteralToInt32(v) % t == 0; }
+
+void LiteralReduceByCommonDivisor(ExpansionState& s) {
+    double m = std::fabs(s.koeff);
+    if (std::fabs(s.abs) < m) m = std::fabs(s.abs);
+    if (std::fabs(s.nenner) < m) m = std::fabs(s.nenner);
+    for (std::int32_t t = LiteralToInt32(m); t >= 1; --t) {
+        const bool k = LiteralDivides(t, s.koeff);
+        const bool a = LiteralDivides(t, s.abs);
+        const bool c = LiteralDivides(t, s.nenner);
+        if (k & a & c) {
+            s.koeff = s.koeff / t;
+            s.abs = s.abs / t;
+            s.nenner = s.nenner / t;
+        }
+    }
+}
+
+void LiteralReduceAbsNenner(ExpansionState& s) {
+    if (s.abs < 0) {
+        s.abs = std::fabs(s.abs);
+        s.nenner = std::fabs(s.nenner);
+    }
+    double m = s.abs;
+    if (s.nenner < m) m = s.nenner;
+    for (std::int32_t t = LiteralToInt32(m); t >= 1; --t) {
+        const bool a = LiteralDivides(t, s.abs);
+        const bool c = LiteralDivides(t, s.nenner);
+        if (a & c) {
+            s.abs = s.abs / t;
+            s.nenner = s.nenner / t;
+        }
+    }
+}
+
+ExpansionState StateOf(double koeff, double abs, double nenner) {
+    ExpansionState s;
+    s.koeff = koeff;
+    s.wurzel = 7;
+    s.abs = abs;
+    s.nenner = nenner;
+    return s;
+}
+
+// Bit-exact comparison of the library's reduction with the literal loop,
+// failure against failure.
+template <typename Library, typename Literal>
+void ExpectSameAsLoop(double koeff, double abs, double nenner, Library library, Literal literal) {
+    ExpansionState expected = StateOf(koeff, abs, nenner);
+    bool loopFailed = false;
+    try {
+        literal(expected);
+    } catch (const LoopOverflow&) {
+        loopFailed = true;
+    }
+    ExpansionState actual = StateOf(koeff, abs, nenner);
+    bool libraryFailed = false;
+    try {
+        library(actual);
+    } catch (const RunFailure&) {
+        libraryFailed = true;
+    }
+    SCOPED_TRACE(::testing::Message() << "koeff " << koeff << ", abs " << abs << ", nenner " << nenner);
+    ASSERT_EQ(libraryFailed, loopFailed);
+    if (loopFailed) return;
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(actual.koeff), std::bit_cast<std::uint64_t>(expected.koeff));
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(actual.abs), std::bit_cast<std::uint64_t>(expected.abs));
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(actual.nenner), std::bit_cast<std::uint64_t>(expected.nenner));
+    EXPECT_EQ(actual.wurzel, 7.0);
+}
+
+void ExpectBothReductionsSameAsLoop(double koeff, double abs, double nenner) {
+    ExpectSameAsLoop(koeff, abs, nenner, ReduceByCommonDivisor, LiteralReduceByCommonDivisor);
+    ExpectSameAsLoop(koeff, abs, nenner, ReduceAbsNenner, LiteralReduceAbsNenner);
+}
+
+// Small whole values, zeros, negative values and non-whole ones, among them
+// the halves that round to the even neighbour.
+double RandomSmallValue(std::mt19937& random) {
+    static const double fractions[] = {0.0, 0.0, 0.0, 0.5, 0.4, 0.6, 0.25, 0.75, 0.5000001, 0.4999999};
+    std::uniform_int_distribution<int> whole(-60, 60);
+    std::uniform_int_distribution<int> pick(0, std::size(fractions) - 1);
+    const double base = whole(random);
+    return base + (base < 0 ? -1 : 1) * fractions[pick(random)];
+}
+
+TEST(Reduction, EqualsTheDescendingLoopOnRandomSmallValues) {
+    std::mt19937 random(20240601);
+    for (int i = 0; i < 20000; ++i) {
+        ExpectBothReductionsSameAsLoop(RandomSmallValue(random), RandomSmallValue(random), RandomSmallValue(random));
+        if (HasFailure()) return;
+    }
+}
+
+TEST(Reduction, EqualsTheDescendingLoopOnValuesWithCommonFactors) {
+    std::mt19937 random(99);
+    std::uniform_int_distribution<int> factor(1, 12);
+    std::uniform_int_distribution<int> sign(0, 1);
+    for (int i = 0; i < 5000; ++i) {
+        const double g = factor(random) * factor(random);
+        auto value = [&] { return (sign(random) ? -1 : 1) * g * factor(random); };
+        ExpectBothReductionsSameAsLoop(value(), value(), value());
+        if (HasFailure()) return;
+    }
+}
+
+// Values at the edges of the 32-bit range with a small smallest magnitude,
+// so that the loop stays short: it fails exactly when it runs at all and a
+// value rounds to outside the range. With a smallest magnitude that rounds
+// to 0 the loop does not run and nothing fails.
+TEST(Reduction, EqualsTheDescendingLoopAtTheEdgesOfTheRange) {
+    const double large[] = {2147483647.0,  2147483647.4,  2147483647.5,  2147483648.0,  2147483646.5,
+                            -2147483648.0, -2147483648.5, -2147483648.6, -2147483649.0, 4294967296.0,
+                            -2147483647.5, 1e18,          -1e300};
+    const double small[] = {0.0, -0.0, 0.4, 0.5, -0.5, 0.6, 1.0, -1.5, 2.5, 3.0, -6.0, 12.0};
+    for (const double big : large) {
+        for (const double min : small) {
+            ExpectBothReductionsSameAsLoop(big, min, 12.0);
+            ExpectBothReductionsSameAsLoop(min, 12.0, big);
+            ExpectBothReductionsSameAsLoop(6.0, big, min);
+            ExpectBothReductionsSameAsLoop(big, big, min);
+            ExpectBothReductionsSameAsLoop(min, -big, 6.0);
+        }
+    }
+}
+
+struct ReduceCase {
+    double koeff, abs, nenner;
+    double koeffAfter, absAfter, nennerAfter;
+};
+
+TEST(ReduceByCommonDivisor, Examples) {
+    const ReduceCase cases[] = {
+        {2, 4, 6, 1, 2, 3},
+        {-2, 4, -6, -1, 2, -3},
+        {2, 0, 4, 2, 0, 4},
+        {3, 6, 9, 1, 2, 3},
+        {2, 2, 4, 1, 1, 2},
+        {1, 0, 1, 1, 0, 1},
+        {2, 0, 2, 2, 0, 2},
+        {0, 4, 6, 0, 4, 6},
+        // 2.5 counts as 2 and 3.5 as 4; the division takes the unrounded value.
+        {2.5, 4, 6, 1.25, 2, 3},
+        {3.5, 8, 12, 0.875, 2, 3},
+    };
+    for (const ReduceCase& c : cases) {
+        ExpansionState s = StateOf(c.koeff, c.abs, c.nenner);
+        ReduceByCommonDivisor(s);
+        EXPECT_EQ(s.koeff, c.koeffAfter) << c.koeff << " " << c.abs << " " << c.nenner;
+        EXPECT_EQ(s.abs, c.absAfter) << c.koeff << " " << c.abs << " " << c.nenner;
+        EXPECT_EQ(s.nenner, c.nennerAfter) << c.koeff << " " << c.abs << " " << c.nenner;
+        EXPECT_EQ(s.wurzel, 7.0);
+    }
+}
+
+TEST(ReduceAbsNenner, Examples) {
+    const ReduceCase cases[] = {
+        {5, -24, -16, 5, 3, 2}, {0, -2, -1, 0, 2, 1}, {0, 6, 4, 0, 3, 2},      {-3, 0, 5, -3, 0, 5},
+        {0, 7, -4, 0, 7, -4},   {1, -6, 4, 1, 3, 2},  {0, 2.5, 6, 0, 1.25, 3},
+    };
+    for (const ReduceCase& c : cases) {
+        ExpansionState s = StateOf(c.koeff, c.abs, c.nenner);
+        ReduceAbsNenner(s);
+        EXPECT_EQ(s.koeff, c.koeffAfter) << c.abs << " " << c.nenner;
+        EXPECT_EQ(s.abs, c.absAfter) << c.abs << " " << c.nenner;
+        EXPECT_EQ(s.nenner, c.nennerAfter) << c.abs << " " << c.nenner;
+    }
+}
+
+TEST(FindEarlierStep, FindsTheSmallestMatchingStep) {
+    ExpansionState s;
+    const double koeff[] = {0, 1, 1, 2, 1, 1};
+    const double abs[] = {0, 0, 1, 1, 1, 1};
+    const std::int32_t nenner[] = {0, 1, 2, 1, 2, 2};
+    for (int i = 1; i <= 5; ++i) {
+        s.koeffHistory[i] = koeff[i];
+        s.absHistory[i] = abs[i];
+        s.nennerHistory[i] = nenner[i];
+    }
+    // Step 6 is left from an earlier run and lies above n.
+    s.koeffHistory[6] = 9;
+    s.absHistory[6] = 9;
+    s.nennerHistory[6] = 9;
+    s.n = 5;
+    EXPECT_EQ(FindEarlierStep(s, 1, 1, 2), 2);  // steps 2, 4 and 5 match
+    EXPECT_EQ(FindEarlierStep(s, 2, 1, 1), 3);
+    EXPECT_EQ(FindEarlierStep(s, 1, 0, 1), 1);
+    EXPECT_EQ(FindEarlierStep(s, 1, 1, 3), 0);  // koeff and abs match, nenner does not
+    EXPECT_EQ(FindEarlierStep(s, 9, 9, 9), 0);
+    EXPECT_EQ(FindEarlierStep(s, 0, 0, 0), 0);  // index 0 is never compared
+    s.n = 0;
+    EXPECT_EQ(FindEarlierStep(s, 1, 0, 1), 0);
+    s.n = 6;
+    EXPECT_EQ(FindEarlierStep(s, 9, 9, 9), 6);
+}
+
+}  // namespace
+}  // namespace tamsel
