@@ -167,7 +167,7 @@ TEST(TamselCli, PlainOutput) {
               "  1/1\n"
               "  2/3\n");
     const CliOutput periodic = Cli({"--variant", "1", "2", "0", "1"});
-    EXPECT_NE(periodic.out.find("      1       2    2       2   \n\nApproximierende Brüche:\n  2/1\n  3/2\n  10/7\n"),
+    EXPECT_NE(periodic.out.find("      1       2    2       2\n\nApproximierende Brüche:\n  2/1\n  3/2\n  10/7\n"),
               std::string::npos)
         << periodic.out;
 }
