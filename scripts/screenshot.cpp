@@ -1,9 +1,8 @@
 // Saves a picture of the real window: tamsel-screenshot OUT.png [options]
-//   --screen WxH          screen size the start-up layout works from (default 1024x768)
+//   --screen WxH          screen size the start-up layout works from (default: the primary screen)
 //   --run K,W,A,N         run the expansion on these inputs (repeatable)
 //   --variant             tick the variant switch before the next runs
 //   --notation            switch to the bracket notation before saving
-//   --dpr N               (informational) the device pixel ratio is taken from the platform
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -23,7 +22,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Aufruf: tamsel-screenshot AUSGABE.png [--screen BxH] [--variant] [--run K,W,A,N]... [--notation]\n");
         return 2;
     }
-    QSize screen(1024, 768);
+    QSize screen = tamsel::PrimaryScreenSize();
     for (int i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == "--screen") {
             const QStringList wh = args[i + 1].split('x');
