@@ -9,14 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "../support/fake_host.h"
+
 namespace tamsel {
 namespace {
 
-struct Flag : VariantFlag {
-    explicit Flag(bool v) : ticked(v) {}
-    bool VariantSelected() const override { return ticked; }
-    bool ticked;
-};
+using Flag = test::FixedFlag;
 
 ExpansionState WithQuotients(const std::vector<double>& q) {
     ExpansionState s;
@@ -78,86 +76,33 @@ TEST(ListApproximatingFractions, AgreesWithEachFractionEvaluatedBackwards) {
     }
 }
 
-struct ExtendCase {
-    std::vector<double> quotients;
-    std::optional<std::int32_t> periodStart;
-    std::vector<double> first20;  // empty: nothing is extended
-};
-
-TEST(ExtendQuotientsPeriodically, ContinuesThePeriodToTwentySteps) {
-    const std::vector<double> twos(19, 2.0);
-    std::vector<double> sqrt2{1};
-    sqrt2.insert(sqrt2.end(), twos.begin(), twos.end());
-    const ExtendCase cases[] = {
-        {{1, 2}, 2, sqrt2},
+// A period found before step 20 is continued to 20 quotients, one period
+// length at a time; from step 20 on, or without a period, nothing changes.
+TEST(ExtendQuotientsPeriodically, ContinuesShortPeriodsToTwenty) {
+    struct Row {
+        std::vector<double> quotients;
+        std::optional<std::int32_t> periodStart;
+        std::vector<double> expected;  // quotient(1) to quotient(n) afterwards
+    };
+    std::vector<double> nineteen(19, 1.0), twenty(20, 1.0);
+    nineteen[18] = 2;
+    std::vector<double> nineteenExtended = nineteen;
+    nineteenExtended.push_back(2);  // period of one from step 19
+    const Row rows[] = {
+        {{1, 2}, 2, {1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}},
         {{2, 1, 1, 1, 4}, 2, {2, 1, 1, 1, 4, 1, 1, 1, 4, 1, 1, 1, 4, 1, 1, 1, 4, 1, 1, 1}},
         {{1}, 1, std::vector<double>(20, 1.0)},
-        {{1, 3, 1, 1, 1, 1}, 1, {1, 3, 1, 1, 1, 1, 1, 3, 1, 1, 1, 1, 1, 3, 1, 1, 1, 1, 1, 3}},
-        {{0, 1, 2}, std::nullopt, {}},
-        {{0, 1, 2}, 0, {}},
-        {std::vector<double>(20, 5.0), 3, {}},
+        {nineteen, 19, nineteenExtended},
+        {twenty, 3, twenty},
+        {{0, 1, 2}, std::nullopt, {0, 1, 2}},
     };
-    for (const ExtendCase& c : cases) {
-        ExpansionState s = WithQuotients(c.quotients);
-        s.quotient[21] = 77;
-        const bool extended = ExtendQuotientsPeriodically(s, c.periodStart);
-        ASSERT_EQ(extended, !c.first20.empty());
-        if (!extended) {
-            EXPECT_EQ(s.n, static_cast<int>(c.quotients.size()));
-            continue;
-        }
-        EXPECT_EQ(s.n, 20);
-        EXPECT_EQ(std::vector<double>(s.quotient.begin() + 1, s.quotient.begin() + 21), c.first20);
-        EXPECT_EQ(s.quotient[21], 77);
+    for (const Row& row : rows) {
+        ExpansionState s = WithQuotients(row.quotients);
+        const bool extended = ExtendQuotientsPeriodically(s, row.periodStart);
+        EXPECT_EQ(extended, row.expected.size() != row.quotients.size());
+        ASSERT_EQ(s.n, static_cast<int>(row.expected.size()));
+        for (int w = 1; w <= s.n; ++w) EXPECT_EQ(s.quotient[w], row.expected[w - 1]) << "w " << w;
     }
-}
-
-int Entries(const std::string& text) {
-    int count = 0;
-    for (std::size_t at = text.find("\r\n\r\n"); at != std::string::npos; at = text.find("\r\n\r\n", at + 4)) ++count;
-    return count;
-}
-
-TEST(ListApproximatingFractions, WritesEntriesInAscendingOrder) {
-    ExpansionState s = WithQuotients({0, 1, 2});
-    EXPECT_EQ(ListApproximatingFractions(s, std::nullopt, 3, Flag(false)),
-              " 0\r\n/ 1\r\n\r\n 1\r\n/ 1\r\n\r\n 2\r\n/ 3\r\n\r\n");
-    // The variant's square root of 2, period from step 2: 20 entries.
-    ExpansionState variant = WithQuotients({2, 2, 4});
-    const std::string text = ListApproximatingFractions(variant, 2, 3, Flag(true));
-    const std::string first5 =
-        " 2\r\n/ 1\r\n\r\n 3\r\n/ 2\r\n\r\n 10\r\n/ 7\r\n\r\n 17\r\n/ 12\r\n\r\n 58\r\n/ 41\r\n\r\n";
-    EXPECT_EQ(text.substr(0, first5.size()), first5);
-    EXPECT_EQ(Entries(text), 20);
-    EXPECT_EQ(variant.n, 20);
-}
-
-// Only quotients the run recorded are listed: at the step limit n is 101
-// while 100 quotients exist; a step that failed while pulling out its
-// integer recorded nothing.
-TEST(ListApproximatingFractions, ListsOnlyRecordedQuotients) {
-    ExpansionState limit = WithQuotients(std::vector<double>(100, 3.0));
-    limit.n = 101;
-    EXPECT_EQ(Entries(ListApproximatingFractions(limit, std::nullopt, 100, Flag(false))), 100);
-    EXPECT_EQ(limit.n, 101);
-
-    ExpansionState failed = WithQuotients({4, 5, 6, 0});
-    EXPECT_EQ(ListApproximatingFractions(failed, std::nullopt, 3, Flag(false)),
-              " 4\r\n/ 1\r\n\r\n 21\r\n/ 5\r\n\r\n 130\r\n/ 31\r\n\r\n");
-
-    ExpansionState none = WithQuotients({});
-    EXPECT_EQ(ListApproximatingFractions(none, std::nullopt, 0, Flag(false)), "");
-}
-
-TEST(ListApproximatingFractions, WritesAllDigitsOfLargeFractions) {
-    const std::vector<double> q(100, 9007199254740992.0);
-    ExpansionState s = WithQuotients(q);
-    const std::string text = ListApproximatingFractions(s, std::nullopt, 100, Flag(false));
-    const mpq_class last = SlowValue(q, 100, false);
-    const std::string lastEntry = " " + last.get_num().get_str() + "\r\n/ " + last.get_den().get_str() + "\r\n\r\n";
-    ASSERT_GT(text.size(), lastEntry.size());
-    EXPECT_EQ(text.substr(text.size() - lastEntry.size()), lastEntry);
-    EXPECT_GT(last.get_num().get_str().size(), 1500u);
 }
 
 }  // namespace

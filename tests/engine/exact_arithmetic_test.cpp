@@ -1,22 +1,19 @@
-#include "engine/exact_arithmetic.h"
-
 #include <gmpxx.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
+#include <cstdint>
+#include <iomanip>
+#include <optional>
 
+#include "../support/fake_host.h"
 #include "engine/run_failure.h"
 #include "engine/step_arithmetic.h"
 
 namespace tamsel {
 namespace {
 
-struct Flag : VariantFlag {
-    explicit Flag(bool v) : ticked(v) {}
-    bool VariantSelected() const override { return ticked; }
-    bool ticked;
-};
+using Flag = test::FixedFlag;
 
 constexpr double k2p53 = 9007199254740992.0;
 
@@ -44,18 +41,23 @@ mpz_class RandomWhole(gmp_randclass& random, unsigned bits, bool allowZero = tru
     }
 }
 
+// A state whose current quadratic irrational and whose parameters at the
+// start of the step are both (koeff * sqrt(wurzel) + abs) / nenner; the
+// step's start holds nenner as a 32-bit integer, or 0 when it does not fit.
 ExpansionState StateOf(double koeff, double wurzel, double abs, double nenner) {
     ExpansionState s;
-    s.koeff = koeff;
-    s.wurzel = wurzel;
-    s.abs = abs;
-    s.nenner = nenner;
+    s.SetCurrent({koeff, wurzel, abs, nenner});
+    s.prevKoeff = koeff;
+    s.prevWurzel = wurzel;
+    s.prevAbs = abs;
+    s.prevNenner = std::fabs(nenner) < 2147483648.0 ? static_cast<std::int32_t>(nenner) : 0;
     return s;
 }
 
 TEST(PullOutInteger, FloorOrCeilingOfRandomWholeParameters) {
     gmp_randclass random(gmp_randinit_default);
     random.seed(815);
+    const mpz_class kLimit = mpz_class(1) << 53;  // the largest whole double without gaps
     for (int i = 0; i < 3000; ++i) {
         const unsigned bits = 3 + i % 45;
         const mpz_class a = RandomWhole(random, bits);
@@ -69,149 +71,96 @@ TEST(PullOutInteger, FloorOrCeilingOfRandomWholeParameters) {
         const Reference ref = SlowFloorAndCeil(a, d, b, c);
         const ExpansionState s = StateOf(a.get_d(), d.get_d(), b.get_d(), c.get_d());
         SCOPED_TRACE(::testing::Message() << a << " " << d << " " << b << " " << c);
-        if (exact::FitsDouble(ref.floor)) {
-            ASSERT_EQ(PullOutInteger(s, Flag(false)), ref.floor.get_d());
-        } else {
-            ASSERT_THROW(PullOutInteger(s, Flag(false)), RunFailure);
-        }
-        if (exact::FitsDouble(ref.ceil)) {
-            ASSERT_EQ(PullOutInteger(s, Flag(true)), ref.ceil.get_d());
-        } else {
-            ASSERT_THROW(PullOutInteger(s, Flag(true)), RunFailure);
-        }
-    }
-}
-
-TEST(PullOutInteger, QuotientAboveTwoToThe53Fails) {
-    // 0 * sqrt(0) + abs over 1: the quotient is abs itself.
-    EXPECT_EQ(PullOutInteger(StateOf(0, 0, k2p53, 1), Flag(false)), k2p53);
-    EXPECT_EQ(PullOutInteger(StateOf(0, 0, -k2p53, 1), Flag(true)), -k2p53);
-    EXPECT_THROW(PullOutInteger(StateOf(0, 0, k2p53 + 2, 1), Flag(false)), RunFailure);
-    EXPECT_THROW(PullOutInteger(StateOf(0, 0, -k2p53 - 2, 1), Flag(true)), RunFailure);
-    EXPECT_THROW(PullOutInteger(StateOf(1e300, 2, 0, 1), Flag(false)), RunFailure);
-    // (3 * 2^52 + 2) / 3 lies just above 2^52: doubles would round it up.
-    EXPECT_EQ(PullOutInteger(StateOf(0, 0, 13510798882111490.0, 3), Flag(false)), 4503599627370496.0);
-    EXPECT_EQ(PullOutInteger(StateOf(0, 0, 13510798882111490.0, 3), Flag(true)), 4503599627370497.0);
-    // 93222358 * sqrt(2) lies just below 131836323.
-    EXPECT_EQ(PullOutInteger(StateOf(93222358, 2, 0, 1), Flag(false)), 131836322.0);
-    EXPECT_EQ(PullOutInteger(StateOf(93222358, 2, 0, 1), Flag(true)), 131836323.0);
-}
-
-TEST(PullOutInteger, NonWholeParametersUseDoubles) {
-    EXPECT_EQ(PullOutInteger(StateOf(0.5, 4, 0, 1), Flag(false)), 1.0);
-    EXPECT_EQ(PullOutInteger(StateOf(0.5, 4, 0, 1), Flag(true)), 1.0);
-    EXPECT_EQ(PullOutInteger(StateOf(1, 2, 0.5, 1), Flag(false)), 1.0);
-    EXPECT_EQ(PullOutInteger(StateOf(1, 2, 0.5, 1), Flag(true)), 2.0);
-    EXPECT_EQ(PullOutInteger(StateOf(0, 2, 7, 2.5), Flag(false)), 2.0);
-    EXPECT_EQ(PullOutInteger(StateOf(0, 2, -7, 2.5), Flag(true)), -2.0);
-    EXPECT_THROW(PullOutInteger(StateOf(1, -2.5, 0, 1), Flag(false)), RunFailure);
-    EXPECT_THROW(PullOutInteger(StateOf(1, 2.5, 0, 0), Flag(false)), RunFailure);
-}
-
-struct Advanced {
-    double koeff, abs, nenner;
-};
-
-// The step formulas as the usual algorithm gives them, in doubles.
-Advanced DoubleAdvance(double a, double d, double b, double c, double k, bool variant) {
-    Advanced r{c * a, (-c) * (b - k * c), (a * a) * d - (b - k * c) * (b - k * c)};
-    if (variant) r.nenner = -r.nenner;
-    return r;
-}
-
-ExpansionState PrevState(double a, double d, double b, std::int32_t c) {
-    ExpansionState s;
-    s.prevKoeff = a;
-    s.prevWurzel = d;
-    s.prevAbs = b;
-    s.prevNenner = c;
-    s.wurzel = d;
-    return s;
-}
-
-// Where doubles are exact (small parameters) the exact arithmetic gives
-// the same quotients and the same next parameters.
-TEST(StepArithmetic, EqualsDoubleArithmeticForSmallWholeParameters) {
-    std::mt19937 random(3);
-    std::uniform_int_distribution<int> value(-300, 300);
-    std::uniform_int_distribution<int> radicand(0, 3000);
-    for (int i = 0; i < 20000; ++i) {
-        const double a = value(random), d = radicand(random), b = value(random);
-        const int c = value(random);
-        if (c == 0) continue;
         for (const bool variant : {false, true}) {
-            const double x = (std::sqrt(d) * a + b) / c;
-            double k = std::floor(x);
-            if (variant && k != x) k += 1;
-            const ExpansionState s = StateOf(a, d, b, c);
-            ASSERT_EQ(PullOutInteger(s, Flag(variant)), k) << a << " " << d << " " << b << " " << c;
-
-            ExpansionState next = PrevState(a, d, b, c);
-            AdvanceQuadIrrational(next, k, Flag(variant));
-            const Advanced expected = DoubleAdvance(a, d, b, c, k, variant);
-            ASSERT_EQ(next.koeff, expected.koeff);
-            ASSERT_EQ(next.abs, expected.abs);
-            ASSERT_EQ(next.nenner, expected.nenner);
-            ASSERT_EQ(next.wurzel, d);
+            const mpz_class& expected = variant ? ref.ceil : ref.floor;
+            if (abs(expected) <= kLimit) {
+                ASSERT_EQ(PullOutInteger(s, Flag(variant)), expected.get_d()) << variant;
+            } else {
+                ASSERT_THROW(PullOutInteger(s, Flag(variant)), RunFailure) << variant;
+            }
         }
     }
 }
 
-TEST(StepArithmetic, NextParametersAreExact) {
-    // 93222358 * sqrt(2) with k = 131836322: in doubles the denominator
-    // 2 * 93222358^2 - 131836322^2 cancels to a wrong value.
-    ExpansionState s = PrevState(93222358, 2, 0, 1);
-    AdvanceQuadIrrational(s, 131836322, Flag(false));
-    EXPECT_EQ(s.koeff, 93222358.0);
-    EXPECT_EQ(s.abs, 131836322.0);
-    EXPECT_EQ(s.nenner, 263672644.0);
-    AdvanceQuadIrrational(s, 131836322, Flag(true));
-    EXPECT_EQ(s.nenner, -263672644.0);
+// floor and ceiling of (koeff * sqrt(wurzel) + abs) / nenner; none: fails.
+TEST(PullOutInteger, Examples) {
+    const struct {
+        double koeff, wurzel, abs, nenner;
+        std::optional<double> floor, ceil;
+    } cases[] = {
+        // 0 * sqrt(0) + abs over 1: the quotient is abs itself, up to 2^53.
+        {0, 0, k2p53, 1, k2p53, k2p53},
+        {0, 0, -k2p53, 1, -k2p53, -k2p53},
+        {0, 0, k2p53 + 2, 1, std::nullopt, std::nullopt},
+        {1e300, 2, 0, 1, std::nullopt, std::nullopt},
+        // (3 * 2^52 + 2) / 3 lies just above 2^52: doubles would round it up.
+        {0, 0, 13510798882111490.0, 3, 4503599627370496.0, 4503599627370497.0},
+        // 93222358 * sqrt(2) lies just below 131836323.
+        {93222358, 2, 0, 1, 131836322.0, 131836323.0},
+        // Non-whole parameters.
+        {0.5, 4, 0, 1, 1.0, 1.0},
+        {1, 2, 0.5, 1, 1.0, 2.0},
+        {0, 2, -7, 2.5, -3.0, -2.0},
+        {1, -2.5, 0, 1, std::nullopt, std::nullopt},
+        {1, 2.5, 0, 0, std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const ExpansionState s = StateOf(c.koeff, c.wurzel, c.abs, c.nenner);
+        for (const bool variant : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << std::setprecision(17) << c.koeff << " " << c.wurzel << " " << c.abs
+                                              << " " << c.nenner << (variant ? " ceiling" : " floor"));
+            const std::optional<double> expected = variant ? c.ceil : c.floor;
+            if (expected) {
+                EXPECT_EQ(PullOutInteger(s, Flag(variant)), *expected);
+            } else {
+                EXPECT_THROW(PullOutInteger(s, Flag(variant)), RunFailure);
+            }
+        }
+    }
 }
 
-TEST(StepArithmetic, ParameterAboveTwoToThe53Fails) {
+// 1 / (x - k) for x = 94906267 * sqrt(2) and k = 134217729: koeff a, abs k
+// and nenner 2a^2 - k^2 = 253833137 (negated by the variant). In doubles 2a^2
+// and k^2 lie above 2^53 and the difference comes out as 253833136.
+TEST(AdvanceQuadIrrational, NextParametersAreExact) {
+    for (const bool variant : {false, true}) {
+        ExpansionState s = StateOf(94906267, 2, 0, 1);
+        AdvanceQuadIrrational(s, 134217729, Flag(variant));
+        EXPECT_EQ(s.koeff, 94906267.0);
+        EXPECT_EQ(s.abs, 134217729.0);
+        EXPECT_EQ(s.nenner, variant ? -253833137.0 : 253833137.0);
+    }
+}
+
+TEST(AdvanceQuadIrrational, ParameterAboveTwoToThe53Fails) {
     // nenner = a^2 d - b^2 with b = 0, k = 0, c = 1: d itself.
-    ExpansionState fits = PrevState(1, k2p53, 0, 1);
+    ExpansionState fits = StateOf(1, k2p53, 0, 1);
     AdvanceQuadIrrational(fits, 0, Flag(false));
     EXPECT_EQ(fits.nenner, k2p53);
-    ExpansionState tooLarge = PrevState(1, k2p53 + 2, 0, 1);
-    EXPECT_THROW(AdvanceQuadIrrational(tooLarge, 0, Flag(false)), RunFailure);
-    // abs = -c * b = (2^31 - 1) * 2^23, while koeff = c * 2^22 < 2^53 and
-    // nenner = 2^44 * 4 - 2^46 = 0.
-    ExpansionState largeAbs = PrevState(4194304, 4, -8388608, 2147483647);
-    EXPECT_THROW(AdvanceQuadIrrational(largeAbs, 0, Flag(false)), RunFailure);
-    // koeff = c * a = 3 * 2^52, while abs and nenner are 0.
-    ExpansionState largeKoeff = PrevState(4503599627370496.0, 0, 0, 3);
-    EXPECT_THROW(AdvanceQuadIrrational(largeKoeff, 0, Flag(false)), RunFailure);
+    ExpansionState tooLarge[] = {
+        StateOf(1, k2p53 + 2, 0, 1),
+        // abs = -c * b = (2^31 - 1) * 2^23, while koeff = c * 2^22 < 2^53
+        // and nenner = 2^44 * 4 - 2^46 = 0.
+        StateOf(4194304, 4, -8388608, 2147483647),
+        // koeff = c * a = 3 * 2^52, while abs and nenner are 0.
+        StateOf(4503599627370496.0, 0, 0, 3),
+    };
+    for (ExpansionState& s : tooLarge) EXPECT_THROW(AdvanceQuadIrrational(s, 0, Flag(false)), RunFailure);
 }
 
 TEST(IsNegative, ChecksTheInputExactly) {
-    struct Case {
-        QuadIrrational x;
-        bool negative;
+    // 131836323^2 = 2 * 93222358^2 + 1: the first x lies just below 0, where
+    // doubles give exactly 0.
+    const QuadIrrational negative[] = {{93222358, 2, -131836323, 1}, {1, 2, 0, -1}, {-0.5, 2, 0, 1}};
+    const QuadIrrational notNegative[] = {
+        {93222358, 2, -131836322, 1}, {93222358, 2, -131836323, -1}, {0, 2, 0, 1}, {0.5, 2, -0.25, 1}};
+    const QuadIrrational failing[] = {{1, 2, 0, 0}, {1, -2, 0, 1}, {0.5, 2, 0, 0}};
+    auto text = [](const QuadIrrational& x) {
+        return ::testing::Message() << x.koeff << " " << x.wurzel << " " << x.abs << " " << x.nenner;
     };
-    const Case cases[] = {
-        // 131836323^2 = 2 * 93222358^2 + 1: x lies just below 0, where
-        // doubles give exactly 0.
-        {{93222358, 2, -131836323, 1}, true},
-        {{93222358, 2, -131836322, 1}, false},
-        {{-93222358, 2, 131836323, 1}, false},
-        {{93222358, 2, -131836323, -1}, false},
-        {{3, 4, -6, 5}, false},
-        {{0, 2, 0, 1}, false},
-        {{5, 0, -1, 1}, true},
-        {{1, 2, 0, -1}, true},
-        {{1, 2, -5, 1}, true},
-        {{-0.5, 2, 0, 1}, true},
-        {{0.5, 2, -0.25, 1}, false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(IsNegative(c.x), c.negative) << c.x.koeff << " " << c.x.wurzel << " " << c.x.abs << " " << c.x.nenner;
-    }
-    EXPECT_THROW(IsNegative({1, 2, 0, 0}), RunFailure);
-    EXPECT_THROW(IsNegative({1, -2, 0, 1}), RunFailure);
-    EXPECT_THROW(IsNegative({1, -2.5, 0, 1}), RunFailure);
-    EXPECT_THROW(IsNegative({0.5, 2, 0, 0}), RunFailure);
+    for (const QuadIrrational& x : negative) EXPECT_TRUE(IsNegative(x)) << text(x);
+    for (const QuadIrrational& x : notNegative) EXPECT_FALSE(IsNegative(x)) << text(x);
+    for (const QuadIrrational& x : failing) EXPECT_THROW(IsNegative(x), RunFailure) << text(x);
 }
 
 }  // namespace

@@ -23,6 +23,13 @@ struct Message {
 inline const Message kNegativeX{"Bitte x > 0 beachten", MessageIcon::Information};
 inline const Message kBadInput{"Das ist keine gute Eingabe!", MessageIcon::None};
 
+// A variant switch that stays as it is set.
+struct FixedFlag : VariantFlag {
+    explicit FixedFlag(bool isTicked) : ticked(isTicked) {}
+    bool VariantSelected() const override { return ticked; }
+    bool ticked;
+};
+
 inline std::string Num(double v) {
     std::ostringstream s;
     s.precision(17);
@@ -30,7 +37,7 @@ inline std::string Num(double v) {
     return s.str();
 }
 
-// The entries of a call log, separated by ", ".
+// The entries of a call log from `from` on, separated by ", ".
 inline std::string Joined(const std::vector<std::string>& log, std::size_t from = 0) {
     std::string text;
     for (std::size_t i = from; i < log.size(); ++i) text += (i > from ? ", " : "") + log[i];
@@ -52,30 +59,18 @@ public:
         inputs[Index(box)] = text;
     }
     bool Yield() override {
-        ++yields;
         log.push_back("Yield");
+        ++yields;
         return onYield ? onYield(yields) : true;
     }
     void ShowMessage(const std::string& text, MessageIcon icon) override {
         log.push_back("ShowMessage " + text);
         messages.push_back({text, icon});
     }
-    void ShowTrace() override {
-        log.push_back("ShowTrace");
-        traceVisible = true;
-    }
-    void SetTrace(const std::string& text) override {
-        log.push_back("SetTrace");
-        trace = text;
-    }
-    void AppendTrace(const std::string& text) override {
-        log.push_back("AppendTrace");
-        trace += text;
-    }
-    void SetFractions(const std::string& text) override {
-        log.push_back("SetFractions");
-        fractions = text;
-    }
+    void ShowTrace() override { log.push_back("ShowTrace"); traceVisible = true; }
+    void SetTrace(const std::string& text) override { log.push_back("SetTrace"); trace = text; }
+    void AppendTrace(const std::string& text) override { log.push_back("AppendTrace"); trace += text; }
+    void SetFractions(const std::string& text) override { log.push_back("SetFractions"); fractions = text; }
 
     std::array<std::string, 4> inputs;
     bool variant = false;
@@ -101,37 +96,22 @@ public:
     explicit RecordingOutputs(std::vector<std::string>& callLog, OutputPoints* innerPoints = nullptr)
         : log(callLog), inner(innerPoints) {}
 
-    void RunOpening() override {
-        log.push_back("RunOpening");
-        if (inner) inner->RunOpening();
-    }
-    void RunStart() override {
-        log.push_back("RunStart");
-        if (inner) inner->RunStart();
-    }
+    void RunOpening() override { Pass("RunOpening", &OutputPoints::RunOpening); }
+    void RunStart() override { Pass("RunStart", &OutputPoints::RunStart); }
     void StepRecorded(int n, double k) override {
-        log.push_back("StepRecorded " + std::to_string(n) + " " + Num(k));
         quotients.push_back(k);
-        if (inner) inner->StepRecorded(n, k);
+        Pass("StepRecorded " + std::to_string(n) + " " + Num(k), &OutputPoints::StepRecorded, n, k);
         if (afterStep) afterStep(n);
     }
-    void RationalEnd() override {
-        log.push_back("RationalEnd");
-        if (inner) inner->RationalEnd();
-    }
-    void PeriodFound(std::int32_t periodStart, int n) override {
-        log.push_back("PeriodFound " + std::to_string(periodStart) + " " + std::to_string(n));
-        if (inner) inner->PeriodFound(periodStart, n);
+    void RationalEnd() override { Pass("RationalEnd", &OutputPoints::RationalEnd); }
+    void PeriodFound(std::int32_t p, int n) override {
+        Pass("PeriodFound " + std::to_string(p) + " " + std::to_string(n), &OutputPoints::PeriodFound, p, n);
     }
     void PeriodQuotient(double k) override {
-        log.push_back("PeriodQuotient " + Num(k));
         periodQuotients.push_back(k);
-        if (inner) inner->PeriodQuotient(k);
+        Pass("PeriodQuotient " + Num(k), &OutputPoints::PeriodQuotient, k);
     }
-    void Closing() override {
-        log.push_back("Closing");
-        if (inner) inner->Closing();
-    }
+    void Closing() override { Pass("Closing", &OutputPoints::Closing); }
 
     std::vector<double> quotients;
     std::vector<double> periodQuotients;
@@ -139,14 +119,19 @@ public:
     std::function<void(int)> afterStep;
 
 private:
+    template <typename... Args>
+    void Pass(const std::string& entry, void (OutputPoints::*point)(Args...), Args... args) {
+        log.push_back(entry);
+        if (inner) (inner->*point)(args...);
+    }
     std::vector<std::string>& log;
     OutputPoints* inner;
 };
 
 // One run on the four texts with everything recorded.
 struct RecordedRun {
-    RecordedRun(std::array<std::string, 4> texts, bool variant, OutputPoints* inner = nullptr)
-        : host(std::move(texts), variant, log), outputs(log, inner), engine(host, outputs) {}
+    RecordedRun(std::array<std::string, 4> texts, bool variant)
+        : host(std::move(texts), variant, log), outputs(log), engine(host, outputs) {}
 
     RunResult Run() { return engine.RunExpansion(); }
 

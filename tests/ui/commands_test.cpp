@@ -1,19 +1,16 @@
 #include <optional>
 
 #include <QCheckBox>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
+#include "../support/recording_surface.h"
 #include "ui/help_text.h"
 #include "ui/parameter_editing.h"
-#include "ui/text_boxes.h"
 #include "window_fixture.h"
 
 namespace tamsel::testing {
 namespace {
-
-std::string Text(const QPlainTextEdit* box) { return ProgramTextOfBox(*box); }
 
 // ---- The view switch ----------------------------------------------------
 
@@ -81,15 +78,12 @@ TEST(ParameterStep, StepsWithinTheBounds) {
         std::optional<std::string> result;
     };
     const Row rows[] = {
-        {"2", -1, 1.0, "1"},       {"1", -1, 1.0, std::nullopt}, {"1", +1, std::nullopt, "2"},
-        {"1", -1, 0.0, "0"},       {"0", -1, 0.0, std::nullopt}, {"0", +1, std::nullopt, "1"},
-        {"-3", -1, 0.0, std::nullopt}, {"-3", +1, std::nullopt, "-2"}, {"0", -1, std::nullopt, "-1"},
-        {"-1", -1, std::nullopt, "-2"}, {"0", -1, 1.0, std::nullopt}, {"-4", -1, 1.0, std::nullopt},
-        {"0", +1, std::nullopt, "1"}, {"-4", +1, std::nullopt, "-3"}, {" 7", +1, std::nullopt, "8"},
-        {"12abc", +1, std::nullopt, "13"}, {"1 2", +1, std::nullopt, "13"}, {"+3", +1, std::nullopt, "4"},
-        {"", +1, std::nullopt, "1"},   {"", -1, std::nullopt, "-1"}, {"", -1, 0.0, std::nullopt},
-        {"abc", -1, 1.0, std::nullopt}, {"0.5", -1, 0.0, "-0.5"}, {"1e400", +1, std::nullopt, std::nullopt},
-        {"1e3", +1, std::nullopt, "1001"},
+        {"2", -1, 1.0, "1"},           {"1", -1, 1.0, std::nullopt},  {"1", +1, std::nullopt, "2"},
+        {"1", -1, 0.0, "0"},           {"0", -1, 0.0, std::nullopt},  {"-3", -1, 0.0, std::nullopt},
+        {"-3", +1, std::nullopt, "-2"}, {"0", -1, std::nullopt, "-1"}, {"-4", -1, 1.0, std::nullopt},
+        {" 7", +1, std::nullopt, "8"}, {"12abc", +1, std::nullopt, "13"}, {"1 2", +1, std::nullopt, "13"},
+        {"", +1, std::nullopt, "1"},   {"", -1, 0.0, std::nullopt},   {"abc", -1, 1.0, std::nullopt},
+        {"0.5", -1, 0.0, "-0.5"},      {"1e400", +1, std::nullopt, std::nullopt}, {"1e3", +1, std::nullopt, "1001"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(SteppedText(row.text, row.step, row.bound), row.result) << '"' << row.text << "\" " << row.step;
@@ -104,13 +98,11 @@ TEST_F(WindowTest, StepButtonsEditTheirOwnBox) {
         const char* after;
     };
     const Row rows[] = {
-        {"cmdNennerSmaller", "txtNenner", "2", "1"},     {"cmdNennerSmaller", "txtNenner", "1", "1"},
-        {"cmdNennerhigher", "txtNenner", "1", "2"},      {"cmdWurzelsmaller", "txtWurzel", "1", "0"},
-        {"cmdWurzelsmaller", "txtWurzel", "0", "0"},     {"cmdWurzelhigher", "txtWurzel", "abc", "1"},
-        {"vscKoeffsmallerf", "txtKoeff", "0", "0"},      {"vscKoeffhigher", "txtKoeff", "-3", "-2"},
-        {"vscKoeffsmallerf", "txtKoeff", "-3", "-3"},    {"cmdAbsSmaller", "txtAbs", "0", "-1"},
-        {"cmdAbsSmaller", "txtAbs", "-1", "-2"},         {"cmdAbshigher", "txtAbs", "12abc", "13"},
-        {"cmdNennerSmaller", "txtNenner", "7x", "6"},    {"cmdNennerSmaller", "txtNenner", "0x", "0x"},
+        {"cmdNennerSmaller", "txtNenner", "2", "1"},  {"cmdNennerSmaller", "txtNenner", "1", "1"},
+        {"cmdNennerhigher", "txtNenner", "1", "2"},   {"cmdWurzelsmaller", "txtWurzel", "0", "0"},
+        {"cmdWurzelhigher", "txtWurzel", "abc", "1"}, {"vscKoeffhigher", "txtKoeff", "-3", "-2"},
+        {"vscKoeffsmallerf", "txtKoeff", "-3", "-3"}, {"cmdAbsSmaller", "txtAbs", "0", "-1"},
+        {"cmdAbshigher", "txtAbs", "12abc", "13"},    {"cmdNennerSmaller", "txtNenner", "0x", "0x"},
     };
     for (const Row& row : rows) {
         Input(row.box)->setText(row.before);
@@ -194,32 +186,19 @@ TEST_F(WindowTest, InformationDuringARunPausesIt) {
 
 // ---- Help text ----------------------------------------------------------
 
-class PrintLog : public DrawingSurface {
-public:
-    void Erase() override { log.push_back("erase"); }
-    DrawPoint Position() const override { return at; }
-    void SetPosition(DrawPoint p) override { at = p; }
-    void Print(const std::string& text, PrintEnd end) override {
-        log.push_back(text + (end == PrintEnd::EndLine ? "|end" : "|keep") + "@" + std::to_string(at.x) + "," +
-                      std::to_string(at.y));
-        at = {0, at.y + 1};
-    }
-    void DrawLine(DrawPoint, DrawPoint to) override { at = to; }
-    DrawPoint at{7, 7};
-    std::vector<std::string> log;
-};
-
+// Fifteen lines from the top left, each print ending its line.
 TEST(HelpText, FifteenLinesFromTheTopLeft) {
-    PrintLog area;
+    test::RecordingSurface area;
     PrintHelpText(area);
-    ASSERT_EQ(area.log.size(), 15u);
-    EXPECT_EQ(area.log[0], "Kettenbruchentwicklung|end@0.000000,0.000000");
-    EXPECT_EQ(area.log[1], "|end@0.000000,1.000000");
-    EXPECT_EQ(area.log[4],
-              "Im selben Fenster wählt man, ob man den üblichen Algorithmus nach Oskar Perron,|end@0.000000,4.000000");
-    EXPECT_EQ(area.log[14], "quadratischen Irrationalitäten angezeigt.|end@0.000000,14.000000");
-    const int empty[] = {1, 3, 7, 10, 12};
-    for (int i : empty) EXPECT_EQ(area.log[i].substr(0, 5), "|end@") << i;
+    const std::vector<test::Entry>& log = area.Log();
+    ASSERT_EQ(log.size(), 15u);
+    for (std::size_t i = 0; i < log.size(); ++i) {
+        EXPECT_EQ(log[i], test::PrintEndingLine(log[i].text, {0, test::kFakeLineHeight * static_cast<float>(i)})) << i;
+    }
+    EXPECT_EQ(log[0].text, "Kettenbruchentwicklung");
+    EXPECT_EQ(log[4].text, "Im selben Fenster wählt man, ob man den üblichen Algorithmus nach Oskar Perron,");
+    EXPECT_EQ(log[14].text, "quadratischen Irrationalitäten angezeigt.");
+    for (const int empty : {1, 3, 7, 10, 12}) EXPECT_EQ(log[empty].text, "") << empty;
 }
 
 }  // namespace

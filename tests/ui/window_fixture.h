@@ -15,8 +15,12 @@
 #include <gtest/gtest.h>
 
 #include "ui/main_window.h"
+#include "ui/text_boxes.h"
 
 namespace tamsel::testing {
+
+// A box's text as the program sees it.
+inline std::string Text(const QPlainTextEdit* box) { return ProgramTextOfBox(*box); }
 
 // A message box as the user saw it.
 struct SeenMessage {
