@@ -229,11 +229,31 @@ TEST_P(WindowRun, ShowsWhatTheRunProduces) {
     EXPECT_FALSE(Box("Text1")->isHidden());
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, WindowRun,
-                         ::testing::Values(RunCase{{"1", "2", "0", "1"}, false}, RunCase{{"1", "2", "0", "1"}, true},
-                                           RunCase{{"1", "5", "1", "2"}, true}, RunCase{{"0", "0", "4", "6"}, false},
-                                           RunCase{{"2", "2", "4", "6"}, false}, RunCase{{"1", "2", "-5", "1"}, false},
-                                           RunCase{{"1", "2", "0", "0"}, true}));
+// √2, √7, the golden ratio, 2/3, x < 0 and nenner 0 in both algorithms, and
+// an input the run reduces before writing it back.
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, WindowRun,
+    ::testing::Values(RunCase{{"1", "2", "0", "1"}, false}, RunCase{{"1", "2", "0", "1"}, true},
+                      RunCase{{"1", "7", "0", "1"}, false}, RunCase{{"1", "7", "0", "1"}, true},
+                      RunCase{{"1", "5", "1", "2"}, false}, RunCase{{"1", "5", "1", "2"}, true},
+                      RunCase{{"0", "0", "4", "6"}, false}, RunCase{{"0", "0", "4", "6"}, true},
+                      RunCase{{"1", "2", "-5", "1"}, false}, RunCase{{"1", "2", "-5", "1"}, true},
+                      RunCase{{"1", "2", "0", "0"}, false}, RunCase{{"1", "2", "0", "0"}, true},
+                      RunCase{{"2", "2", "4", "6"}, false}),
+    [](const ::testing::TestParamInfo<RunCase>& info) {
+        std::string name;
+        for (const char* input : info.param.inputs) name += (input[0] == '-' ? "m" + std::string(input + 1) : input) + std::string("_");
+        return name + (info.param.variant ? "variant" : "usual");
+    });
+
+TEST_F(WindowTest, SquareRootOfTwoTextsInTheBoxes) {
+    Action("cmdKette")->trigger();
+    EXPECT_EQ(Text(Box("picture2")), "x = [ 1; 2   Periode 2 ]\r\n");
+    EXPECT_EQ(Text(Box("Text1")), " 1\t 2\t 0\t 1\t> 1\r\n 1\t 2\t 1\t 1\t> 2\r\n 1\t 2\t 1\t 1");
+    const std::string fractions = Text(Box("Text2"));
+    EXPECT_EQ(fractions.substr(0, 22), " 1\r\n/ 1\r\n\r\n 3\r\n/ 2\r\n\r\n");
+    EXPECT_EQ(fractions.substr(fractions.size() - 25), " 22619537\r\n/ 15994428\r\n\r\n");  // 20th convergent
+}
 
 TEST_F(WindowTest, NegativeXShowsBothMessagesWithTheirIcons) {
     SetInputs("1", "2", "-5", "1");
