@@ -8,9 +8,10 @@ namespace tamsel {
 void OpenBracketNotation(TextHolder& box) { box.Append("x = ["); }
 
 void AppendQuotientToNotation(TextHolder& box, int n, double k) {
-    box.Append(NumberText(k));
-    if (n == 1) box.Append(";");
-    if (n > 1) box.Append(",");
+    std::string text = NumberText(k);
+    if (n == 1) text += ";";
+    if (n > 1) text += ",";
+    box.Append(text);
 }
 
 void DropLastNotationChar(TextHolder& box) {

@@ -31,10 +31,15 @@ void SetBoxText(QPlainTextEdit& box, const std::string& text) {
     box.setPlainText(BoxFromProgramText(text));
 }
 
+// The edit block spares the cursor from laying out the whole last line
+// again just to remember its horizontal position; the box lays the line
+// out once when the block ends.
 void AppendToBox(QPlainTextEdit& box, const std::string& text) {
     QTextCursor cursor(box.document());
     cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
     cursor.insertText(BoxFromProgramText(text));
+    cursor.endEditBlock();
 }
 
 void BoxTextHolder::Append(std::string_view text) { AppendToBox(box_, std::string(text)); }
@@ -43,7 +48,9 @@ bool BoxTextHolder::DropLastChar() {
     if (box_.document()->isEmpty()) return false;
     QTextCursor cursor(box_.document());
     cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
     cursor.deletePreviousChar();
+    cursor.endEditBlock();
     return true;
 }
 
