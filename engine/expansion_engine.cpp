@@ -84,11 +84,7 @@ void ExpansionEngine::Expand(std::optional<std::int32_t>& periodStart, int& reco
         state_.nennerHistory[n] = ToInt32(state_.nenner);
         outputs_.StepRecorded(n, k);
 
-        state_.prevKoeff = state_.koeff;
-        state_.prevAbs = state_.abs;
-        state_.prevNenner = ToInt32(state_.nenner);
-        state_.prevWurzel = state_.wurzel;
-        AdvanceQuadIrrational(state_, k, host_);
+        Advance(k);
 
         if (state_.nenner == 0) {
             outputs_.RationalEnd();
@@ -117,13 +113,19 @@ void ExpansionEngine::ReplayPeriod(std::int32_t periodStart) {
     for (int j = periodStart; j <= state_.n; ++j) {
         const double k = PullOutInteger(state_, host_);
         outputs_.PeriodQuotient(k);
-        state_.prevKoeff = state_.koeff;
-        state_.prevAbs = state_.abs;
-        state_.prevNenner = ToInt32(state_.nenner);
-        state_.prevWurzel = state_.wurzel;
-        AdvanceQuadIrrational(state_, k, host_);
+        Advance(k);
         ReduceByCommonDivisor(state_);
     }
+}
+
+// Remembers the parameters the step started from, then moves on to the
+// next quadratic irrational.
+void ExpansionEngine::Advance(double k) {
+    state_.prevKoeff = state_.koeff;
+    state_.prevAbs = state_.abs;
+    state_.prevNenner = ToInt32(state_.nenner);
+    state_.prevWurzel = state_.wurzel;
+    AdvanceQuadIrrational(state_, k, host_);
 }
 
 void ExpansionEngine::ReadInputs() {

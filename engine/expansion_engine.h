@@ -44,6 +44,7 @@ private:
     void WriteBackInputs();
     std::string ParameterLine() const;
     void ReplayPeriod(std::int32_t periodStart);
+    void Advance(double k);
 
     ExpansionHost& host_;
     OutputPoints& outputs_;

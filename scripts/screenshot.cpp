@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
 
     tamsel::MainWindow window(screen);
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window)) return 1;
 
     // Message boxes of failing runs are closed at once.
     QTimer closer;

@@ -6,6 +6,8 @@
 #include <QPaintEvent>
 #include <QPen>
 
+#include "ui/fonts.h"
+
 namespace tamsel {
 
 namespace {
@@ -17,12 +19,7 @@ constexpr double kMetresPerInch = 0.0254;
 }  // namespace
 
 DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
-    font.setPointSizeF(14.25);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    setFont(font);
+    setFont(SerifFont(14.25));
 
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kBackground);

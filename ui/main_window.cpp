@@ -227,12 +227,9 @@ void MainWindow::EndProgram() {
 }
 
 void MainWindow::ShowInformation() {
-    QMessageBox box(this);
-    box.setWindowTitle(QStringLiteral("Programmiert von"));
-    box.setText(QStringLiteral("Das Tamsel-Team – Kettenbruchentwicklung quadratischer Irrationalitäten"));
-    box.setIcon(QMessageBox::Information);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    ShowModalMessage(this, QStringLiteral("Programmiert von"),
+                     QStringLiteral("Das Tamsel-Team – Kettenbruchentwicklung quadratischer Irrationalitäten"),
+                     QMessageBox::Information);
 }
 
 void MainWindow::StepParameter(QLineEdit* box, int step, std::optional<double> lowerBound) {

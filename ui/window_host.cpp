@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 
 #include "ui/text_boxes.h"
@@ -24,13 +23,18 @@ bool WindowHost::Yield() {
     return !closing_;
 }
 
-void WindowHost::ShowMessage(const std::string& text, MessageIcon icon) {
-    QMessageBox box(window_);
-    box.setWindowTitle(QStringLiteral("Tamsel"));
-    box.setText(QString::fromStdString(text));
-    box.setIcon(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon);
+void ShowModalMessage(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) {
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setIcon(icon);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+}
+
+void WindowHost::ShowMessage(const std::string& text, MessageIcon icon) {
+    ShowModalMessage(window_, QStringLiteral("Tamsel"), QString::fromStdString(text),
+                     icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon);
 }
 
 void WindowHost::ShowTrace() { trace_->show(); }

@@ -4,12 +4,17 @@
 
 #include "engine/expansion_host.h"
 
+#include <QMessageBox>
+
 class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
 
 namespace tamsel {
+
+// A modal message box with one OK button; returns when the user closes it.
+void ShowModalMessage(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon);
 
 // The run's surroundings in the window: the input boxes, the variant switch,
 // the trace and fraction boxes, the message boxes, and one pass of the event
