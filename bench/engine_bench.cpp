@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Engine benchmarks: complete runs of the worst cases with a host that does
 // nothing, the reduction against the descending loop it replaces, and the
 // fraction list of a run at the step limit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window benchmarks under the offscreen platform: a complete run at the step
 // limit with an empty and with a long-filled bracket-notation box, the time
 // from start-up to the first shown window, and the resident memory after

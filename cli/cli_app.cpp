@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_app.h"
 
 #include <algorithm>
@@ -133,8 +134,7 @@ void PrintPlain(const std::string& notation, const CliHost& host, std::ostream& 
     }
 }
 
-void PrintJson(const std::string& notation, const CliHost& host, const RunResult& result, int n,
-               std::ostream& out) {
+void PrintJson(const std::string& notation, const CliHost& host, const RunResult& result, int n, std::ostream& out) {
     const auto& inputs = host.Inputs();
     out << "{\"notation\":" << JsonString(notation) << ",\"trace\":" << JsonString(host.Trace())
         << ",\"fractions\":" << JsonString(host.Fractions()) << ",\"inputs\":{\"koeff\":" << JsonString(inputs[0])
@@ -169,8 +169,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return 0;
     }
 
-    CliHost host({options.numbers[0], options.numbers[1], options.numbers[2], options.numbers[3]},
-                 options.variant, err);
+    CliHost host({options.numbers[0], options.numbers[1], options.numbers[2], options.numbers[3]}, options.variant,
+                 err);
     StringTextHolder notation;
     ResultNotations notations(notation, nullptr, host);
     ExpansionEngine engine(host, notations);

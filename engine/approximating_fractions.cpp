@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/approximating_fractions.h"
 
 #include <algorithm>
@@ -30,8 +31,8 @@ Fraction ApproximatingFraction(const ExpansionState& s, int w, const VariantFlag
     return f;
 }
 
-std::string ListApproximatingFractions(ExpansionState& s, std::optional<std::int32_t> periodStart,
-                                       int recorded, const VariantFlag& check1) {
+std::string ListApproximatingFractions(ExpansionState& s, std::optional<std::int32_t> periodStart, int recorded,
+                                       const VariantFlag& check1) {
     if (ExtendQuotientsPeriodically(s, periodStart)) recorded = s.n;
     const int count = std::clamp<int>(std::min<int>(s.n, recorded), 0, kLastRecordableStep);
 

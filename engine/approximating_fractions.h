@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>
@@ -27,7 +28,7 @@ Fraction ApproximatingFraction(const ExpansionState& s, int w, const VariantFlag
 // "/" denominator line and an empty line per fraction, the first at the top.
 // `recorded` is the number of steps whose quotient the run recorded; only
 // those are listed (after a periodic extension, all n).
-std::string ListApproximatingFractions(ExpansionState& s, std::optional<std::int32_t> periodStart,
-                                       int recorded, const VariantFlag& check1);
+std::string ListApproximatingFractions(ExpansionState& s, std::optional<std::int32_t> periodStart, int recorded,
+                                       const VariantFlag& check1);
 
 }  // namespace tamsel

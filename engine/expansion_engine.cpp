@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/expansion_engine.h"
 
 #include "engine/approximating_fractions.h"

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/number_text.h"
 
+#include <locale.h>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <locale.h>
 
 namespace tamsel {
 
@@ -67,17 +68,13 @@ std::optional<double> ReadInputNumber(std::string_view text) {
     return v;
 }
 
-std::string NumberText(double v) {
-    return (v < 0 ? "-" : " ") + Unsigned(v);
-}
+std::string NumberText(double v) { return (v < 0 ? "-" : " ") + Unsigned(v); }
 
 std::string NumberText(const mpz_class& v) {
     if (sgn(v) < 0) return "-" + mpz_class(-v).get_str();
     return " " + v.get_str();
 }
 
-std::string PlainNumberText(double v) {
-    return (v < 0 ? "-" : "") + Unsigned(v);
-}
+std::string PlainNumberText(double v) { return (v < 0 ? "-" : "") + Unsigned(v); }
 
 }  // namespace tamsel

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/step_arithmetic.h"
 
 #include <cmath>
@@ -10,8 +11,7 @@ namespace tamsel {
 namespace {
 
 bool AllWhole(const QuadIrrational& x) {
-    return exact::IsWhole(x.koeff) && exact::IsWhole(x.wurzel) && exact::IsWhole(x.abs) &&
-           exact::IsWhole(x.nenner);
+    return exact::IsWhole(x.koeff) && exact::IsWhole(x.wurzel) && exact::IsWhole(x.abs) && exact::IsWhole(x.nenner);
 }
 
 // x in double precision, in the order root, times koeff, plus abs, divided

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "notation/nested_fraction.h"
 
 #include "engine/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "notation/result_notations.h"
 
 #include "notation/bracket_notation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "notation/text_holder.h"
 
 namespace tamsel {

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build folder, unpacks it into a
 # temporary folder (nothing is installed on the machine) and runs its two
 # programs from there.

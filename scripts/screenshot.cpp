@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a picture of the real window: tamsel-screenshot OUT.png [options]
 //   --screen WxH          screen size the start-up layout works from (default: the primary screen)
 //   --run K,W,A,N         run the expansion on these inputs (repeatable)
@@ -19,7 +20,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
-        std::fprintf(stderr, "Aufruf: tamsel-screenshot AUSGABE.png [--screen BxH] [--variant] [--run K,W,A,N]... [--notation]\n");
+        std::fprintf(
+            stderr,
+            "Aufruf: tamsel-screenshot AUSGABE.png [--screen BxH] [--variant] [--run K,W,A,N]... [--notation]\n");
         return 2;
     }
     QSize screen = tamsel::PrimaryScreenSize();

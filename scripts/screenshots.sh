@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the README's pictures from the real window (offscreen, 1024 x 768):
 # docs/images/fenster-wurzel7.png   after a run of √7, the drawing shown
 # docs/images/fenster-klammer.png   after several runs, the bracket notation shown

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Tamsel and runs every test: the test programs as built for use, the
 # Debian package unpacked and run, the test programs again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers for a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/example_picture.h"
 
 #include <QColor>
@@ -125,19 +126,19 @@ private:
 
 // How one staircase of fractions looks.
 struct StaircaseLook {
-    QFont text;           // √2, "=", "usw."
-    QFont term;           // the pulled-out integers and their signs
+    QFont text;  // √2, "=", "usw."
+    QFont term;  // the pulled-out integers and their signs
     QColor termColour;
-    QFont numerator;      // the numerators 1
-    QString sign;         // "+" or "−"
-    qreal indent;         // from the left end of a bar to the denominator under it
-    qreal gapBeforeBar;   // between a sign and the bar behind it
-    qreal emptyBarLength; // the lowest, empty fraction bar
+    QFont numerator;       // the numerators 1
+    QString sign;          // "+" or "−"
+    qreal indent;          // from the left end of a bar to the denominator under it
+    qreal gapBeforeBar;    // between a sign and the bar behind it
+    qreal emptyBarLength;  // the lowest, empty fraction bar
 };
 
 // Where the parts of a drawn staircase ended up.
 struct Staircase {
-    qreal barsRight = 0;                // all fraction bars end here
+    qreal barsRight = 0;               // all fraction bars end here
     std::array<qreal, 4> baselines{};  // baseline of each row's term
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/example_picture_view.h"
 
 #include <QPainter>
@@ -15,9 +16,7 @@ ExamplePictureView::ExamplePictureView(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-QSize ExamplePictureView::sizeHint() const {
-    return {kExamplePictureWidth, kExamplePictureHeight};
-}
+QSize ExamplePictureView::sizeHint() const { return {kExamplePictureWidth, kExamplePictureHeight}; }
 
 void ExamplePictureView::paintEvent(QPaintEvent*) {
     // A picture drawn for the screen's own ratio stays sharp on scaled screens

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/fonts.h"
 
 #include <QStringList>
@@ -26,8 +27,8 @@ QFont MonoFont(qreal pointSize, bool bold) {
 }
 
 QFont SansFont(qreal pointSize, bool bold) {
-    return MakeFont({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans"}, QFont::SansSerif,
-                    pointSize, bold);
+    return MakeFont({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans"}, QFont::SansSerif, pointSize,
+                    bold);
 }
 
 }  // namespace tamsel

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window.h"
 
 #include <cmath>
@@ -141,10 +142,22 @@ void MainWindow::CreateMenu() {
 void MainWindow::SetTabOrder() {
     // The controls that take the keyboard focus, in their tab order.
     const QWidget* order[] = {
-        Picture1->txtWurzel,        Picture1->txtAbs,          Picture1->txtNenner,       Picture1->txtKoeff,
-        picture2,                   Text1,                     Picture1->cmdAbsSmaller,   Picture1->cmdAbshigher,
-        Picture1->cmdWurzelsmaller, Picture1->cmdWurzelhigher, Picture1->vscKoeffhigher,  Picture1->vscKoeffsmallerf,
-        Picture1->cmdNennerSmaller, Picture1->cmdNennerhigher, Text2,                     Picture1->Check1,
+        Picture1->txtWurzel,
+        Picture1->txtAbs,
+        Picture1->txtNenner,
+        Picture1->txtKoeff,
+        picture2,
+        Text1,
+        Picture1->cmdAbsSmaller,
+        Picture1->cmdAbshigher,
+        Picture1->cmdWurzelsmaller,
+        Picture1->cmdWurzelhigher,
+        Picture1->vscKoeffhigher,
+        Picture1->vscKoeffsmallerf,
+        Picture1->cmdNennerSmaller,
+        Picture1->cmdNennerhigher,
+        Text2,
+        Picture1->Check1,
     };
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parameter_panel.h"
 
 #include <QCheckBox>
@@ -105,25 +106,38 @@ ParameterPanel::ParameterPanel(QWidget* parent) : QWidget(parent) {
     // Created in the order of the formula, read from left to right.
     Label4 = MakeLabel(this, "Label4", QStringLiteral("Quadratische Irrationalität"), SansFont(9.75, true), Qt::white,
                        TwipRect(75, 75, 2940, 240));
-    Label2 = MakeLabel(this, "Label2", QStringLiteral("x ="), SansFont(13.5), kFormulaBlue, TwipRect(600, 975, 390, 390));
-    txtKoeff = MakeInputBox(this, "txtKoeff", QStringLiteral("1"), QStringLiteral("Koeffizient der Wurzel"), TwipRect(1350, 675, 825, 450));
-    vscKoeffhigher = MakeStepButton(this, "vscKoeffhigher", QColor(0, 0, 255), QStringLiteral("Koeffizient um 1 erhöhen"), TwipRect(2175, 675, 165, 195));
-    vscKoeffsmallerf = MakeStepButton(this, "vscKoeffsmallerf", Qt::white, QStringLiteral("Koeffizient um 1 verringern"), TwipRect(2175, 900, 165, 195));
+    Label2 =
+        MakeLabel(this, "Label2", QStringLiteral("x ="), SansFont(13.5), kFormulaBlue, TwipRect(600, 975, 390, 390));
+    txtKoeff = MakeInputBox(this, "txtKoeff", QStringLiteral("1"), QStringLiteral("Koeffizient der Wurzel"),
+                            TwipRect(1350, 675, 825, 450));
+    vscKoeffhigher = MakeStepButton(this, "vscKoeffhigher", QColor(0, 0, 255),
+                                    QStringLiteral("Koeffizient um 1 erhöhen"), TwipRect(2175, 675, 165, 195));
+    vscKoeffsmallerf = MakeStepButton(this, "vscKoeffsmallerf", Qt::white,
+                                      QStringLiteral("Koeffizient um 1 verringern"), TwipRect(2175, 900, 165, 195));
     Label3 = MakeLabel(this, "Label3", QStringLiteral("."), SansFont(18), Qt::black, TwipRect(2400, 525, 90, 615));
     MakeLine(this, "Line3", TwipPoint(2505, 630), TwipPoint(2625, 1110));
     MakeLine(this, "Line2", TwipPoint(2625, 1110), TwipPoint(2745, 450));
     MakeLine(this, "Line1", TwipPoint(2745, 450), TwipPoint(3780, 450));
-    txtWurzel = MakeInputBox(this, "txtWurzel", QStringLiteral("2"), QStringLiteral("Radikand"), TwipRect(2835, 660, 900, 450));
-    cmdWurzelhigher = MakeStepButton(this, "cmdWurzelhigher", QColor(0, 0, 255), QStringLiteral("Radikand um 1 erhöhen"), TwipRect(3750, 675, 165, 195));
-    cmdWurzelsmaller = MakeStepButton(this, "cmdWurzelsmaller", Qt::white, QStringLiteral("Radikand um 1 verringern"), TwipRect(3750, 900, 165, 195));
+    txtWurzel =
+        MakeInputBox(this, "txtWurzel", QStringLiteral("2"), QStringLiteral("Radikand"), TwipRect(2835, 660, 900, 450));
+    cmdWurzelhigher = MakeStepButton(this, "cmdWurzelhigher", QColor(0, 0, 255),
+                                     QStringLiteral("Radikand um 1 erhöhen"), TwipRect(3750, 675, 165, 195));
+    cmdWurzelsmaller = MakeStepButton(this, "cmdWurzelsmaller", Qt::white, QStringLiteral("Radikand um 1 verringern"),
+                                      TwipRect(3750, 900, 165, 195));
     Label1 = MakeLabel(this, "Label1", QStringLiteral("+"), SerifFont(15.75), Qt::black, TwipRect(3975, 750, 240, 240));
-    txtAbs = MakeInputBox(this, "txtAbs", QStringLiteral("0"), QStringLiteral("Absolutglied"), TwipRect(4260, 660, 900, 450));
-    cmdAbshigher = MakeStepButton(this, "cmdAbshigher", QColor(0, 0, 255), QStringLiteral("Absolutglied um 1 erhöhen"), TwipRect(5175, 675, 165, 195));
-    cmdAbsSmaller = MakeStepButton(this, "cmdAbsSmaller", Qt::white, QStringLiteral("Absolutglied um 1 verringern"), TwipRect(5175, 900, 165, 195));
+    txtAbs = MakeInputBox(this, "txtAbs", QStringLiteral("0"), QStringLiteral("Absolutglied"),
+                          TwipRect(4260, 660, 900, 450));
+    cmdAbshigher = MakeStepButton(this, "cmdAbshigher", QColor(0, 0, 255), QStringLiteral("Absolutglied um 1 erhöhen"),
+                                  TwipRect(5175, 675, 165, 195));
+    cmdAbsSmaller = MakeStepButton(this, "cmdAbsSmaller", Qt::white, QStringLiteral("Absolutglied um 1 verringern"),
+                                   TwipRect(5175, 900, 165, 195));
     MakeLine(this, "Line4", TwipPoint(1200, 1260), TwipPoint(5355, 1260));
-    txtNenner = MakeInputBox(this, "txtNenner", QStringLiteral("1"), QStringLiteral("Nenner"), TwipRect(2850, 1395, 900, 450));
-    cmdNennerhigher = MakeStepButton(this, "cmdNennerhigher", QColor(0, 0, 255), QStringLiteral("Nenner um 1 erhöhen"), TwipRect(3750, 1425, 165, 195));
-    cmdNennerSmaller = MakeStepButton(this, "cmdNennerSmaller", Qt::white, QStringLiteral("Nenner um 1 verringern"), TwipRect(3750, 1650, 165, 195));
+    txtNenner =
+        MakeInputBox(this, "txtNenner", QStringLiteral("1"), QStringLiteral("Nenner"), TwipRect(2850, 1395, 900, 450));
+    cmdNennerhigher = MakeStepButton(this, "cmdNennerhigher", QColor(0, 0, 255), QStringLiteral("Nenner um 1 erhöhen"),
+                                     TwipRect(3750, 1425, 165, 195));
+    cmdNennerSmaller = MakeStepButton(this, "cmdNennerSmaller", Qt::white, QStringLiteral("Nenner um 1 verringern"),
+                                      TwipRect(3750, 1650, 165, 195));
 
     Check1 = new QCheckBox(QStringLiteral("Variante des Algorithmus: nächstgrößere! Ganzzahl herausziehen"), this);
     Check1->setObjectName("Check1");

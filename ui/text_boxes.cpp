@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/text_boxes.h"
 
 #include <QTextCursor>
@@ -27,9 +28,7 @@ std::string ProgramTextOfBox(const QPlainTextEdit& box) {
     return s.toStdString();
 }
 
-void SetBoxText(QPlainTextEdit& box, const std::string& text) {
-    box.setPlainText(BoxFromProgramText(text));
-}
+void SetBoxText(QPlainTextEdit& box, const std::string& text) { box.setPlainText(BoxFromProgramText(text)); }
 
 // The edit block spares the cursor from laying out the whole last line
 // again just to remember its horizontal position; the box lays the line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -52,29 +53,56 @@ TEST(TamselCli, JsonExamples) {
         std::string inputs;
         std::string tail;  // messages, n and periodStart up to the end
     } cases[] = {
-        {{"--variant", "1", "2", "0", "1"}, 0, R"(x = [ 2; 2, 4   Periode 2 4 ]\r\n)", kOneToOne,
+        {{"--variant", "1", "2", "0", "1"},
+         0,
+         R"(x = [ 2; 2, 4   Periode 2 4 ]\r\n)",
+         kOneToOne,
          R"(],"n":20,"periodStart":2)"},
-        {{"2", "2", "4", "6"}, 0, R"(x = [ 1; 7, 4, 8   Periode 4 8 ]\r\n)",
-         R"("koeff":"1","wurzel":"2","abs":"2","nenner":"3")", R"(],"n":20,"periodStart":3)"},
-        {{"0", "0", "4", "6"}, 0, R"(x = [ 0; 1, 2 ]\r\n)", R"("koeff":"0","wurzel":"0","abs":"4","nenner":"6")",
+        {{"2", "2", "4", "6"},
+         0,
+         R"(x = [ 1; 7, 4, 8   Periode 4 8 ]\r\n)",
+         R"("koeff":"1","wurzel":"2","abs":"2","nenner":"3")",
+         R"(],"n":20,"periodStart":3)"},
+        {{"0", "0", "4", "6"},
+         0,
+         R"(x = [ 0; 1, 2 ]\r\n)",
+         R"("koeff":"0","wurzel":"0","abs":"4","nenner":"6")",
          R"(],"n":3,"periodStart":null)"},
         // Negative numbers are plain arguments.
-        {{"1", "2", "-5", "1"}, 1, R"(x = [ ]\r\n)", R"("koeff":"1","wurzel":"2","abs":"-5","nenner":"1")",
+        {{"1", "2", "-5", "1"},
+         1,
+         R"(x = [ ]\r\n)",
+         R"("koeff":"1","wurzel":"2","abs":"-5","nenner":"1")",
          R"("Bitte x > 0 beachten","Das ist keine gute Eingabe!"],"n":0,"periodStart":null)"},
-        {{"100000", "2", "0", "1"}, 1, R"(x = [ 141421; 2, ]\r\n)",
+        {{"100000", "2", "0", "1"},
+         1,
+         R"(x = [ 141421; 2, ]\r\n)",
          R"("koeff":"100000","wurzel":"2","abs":"0","nenner":"1")",
          R"("Das ist keine gute Eingabe!"],"n":2,"periodStart":null)"},
         // The texts are read as the input boxes read them.
-        {{"0", "0", "12abc", "+3"}, 0, R"(x = [ 4 ]\r\n)", R"("koeff":"0","wurzel":"0","abs":"12","nenner":"3")",
+        {{"0", "0", "12abc", "+3"},
+         0,
+         R"(x = [ 4 ]\r\n)",
+         R"("koeff":"0","wurzel":"0","abs":"12","nenner":"3")",
          R"(],"n":1,"periodStart":null)"},
         // After "--" everything is a number text: "--variant" there reads as 0.
-        {{"--", "-1", "2", "5", "1"}, 0, R"(x = [ 3; 1, 1, 2   Periode 2 ]\r\n)",
-         R"("koeff":"-1","wurzel":"2","abs":"5","nenner":"1")", R"(],"n":20,"periodStart":4)"},
-        {{"--", "--variant", "2", "3", "1"}, 0, R"(x = [ 3 ]\r\n)",
-         R"("koeff":"0","wurzel":"2","abs":"3","nenner":"1")", R"(],"n":1,"periodStart":null)"},
+        {{"--", "-1", "2", "5", "1"},
+         0,
+         R"(x = [ 3; 1, 1, 2   Periode 2 ]\r\n)",
+         R"("koeff":"-1","wurzel":"2","abs":"5","nenner":"1")",
+         R"(],"n":20,"periodStart":4)"},
+        {{"--", "--variant", "2", "3", "1"},
+         0,
+         R"(x = [ 3 ]\r\n)",
+         R"("koeff":"0","wurzel":"2","abs":"3","nenner":"1")",
+         R"(],"n":1,"periodStart":null)"},
         // Odd bytes in a text that is shown again; wurzel's text is never rewritten.
-        {{"1", "2\"\\\x01\x7f\xff\xc3\xa4\t", "0", "1"}, 0, R"(x = [ 1; 2   Periode 2 ]\r\n)",
-         R"("koeff":"1","wurzel":"2\"\\\u0001\u007f\ufffd)" "\xc3\xa4" R"(\t","abs":"0","nenner":"1")",
+        {{"1", "2\"\\\x01\x7f\xff\xc3\xa4\t", "0", "1"},
+         0,
+         R"(x = [ 1; 2   Periode 2 ]\r\n)",
+         R"("koeff":"1","wurzel":"2\"\\\u0001\u007f\ufffd)"
+         "\xc3\xa4"
+         R"(\t","abs":"0","nenner":"1")",
          R"(],"n":20,"periodStart":2)"},
     };
     for (const auto& c : cases) {
@@ -122,8 +150,12 @@ TEST(TamselCli, UsageErrors) {
     const std::string count = "tamsel-cli: es werden genau vier Zahlen erwartet\n";
     const std::string option = "tamsel-cli: unbekannte Option ";
     const std::pair<std::vector<std::string>, std::string> calls[] = {
-        {{}, count}, {{"1", "2", "0"}, count}, {{"1", "2", "0", "1", "5"}, count}, {{"--json"}, count},
-        {{"--json", "1", "2", "0"}, count}, {{"--", "1", "2"}, count},
+        {{}, count},
+        {{"1", "2", "0"}, count},
+        {{"1", "2", "0", "1", "5"}, count},
+        {{"--json"}, count},
+        {{"--json", "1", "2", "0"}, count},
+        {{"--", "1", "2"}, count},
         {{"--bogus", "1", "2", "0", "1"}, option + "--bogus\n"},
         {{"--JSON", "1", "2", "0", "1"}, option + "--JSON\n"},
         {{"--variant=1", "1", "2", "0", "1"}, option + "--variant=1\n"},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gmpxx.h>
 #include <gtest/gtest.h>
 
@@ -249,9 +250,29 @@ TEST(RunExpansion, SecondRunDuringAYieldIsRefused) {
 
 // Whatever the texts, a run never crashes and always ends with the closing.
 TEST(RunExpansion, BadInputAndRandomBytesAlwaysEndWithTheClosing) {
-    const char* texts[] = {"",           " ",           "abc",        "-",       "1e400", "-1e400", "1e-400",
-                           "2147483647", "2147483648",  "-2147483648", "-2147483649", "2147483647.5", "0.5", "2.5",
-                           "-3.5",       "1e15",        "9007199254740993", "1e300", "+7", " 1 2 ", "3e", "0.4", "1e9"};
+    const char* texts[] = {"",
+                           " ",
+                           "abc",
+                           "-",
+                           "1e400",
+                           "-1e400",
+                           "1e-400",
+                           "2147483647",
+                           "2147483648",
+                           "-2147483648",
+                           "-2147483649",
+                           "2147483647.5",
+                           "0.5",
+                           "2.5",
+                           "-3.5",
+                           "1e15",
+                           "9007199254740993",
+                           "1e300",
+                           "+7",
+                           " 1 2 ",
+                           "3e",
+                           "0.4",
+                           "1e9"};
     const std::string alphabet = "0123456789012345678901234567890123456789 +-.eE\t\nx";
     std::mt19937 random(5);
     std::uniform_int_distribution<int> pick(0, std::size(texts) - 1);
@@ -272,8 +293,8 @@ TEST(RunExpansion, BadInputAndRandomBytesAlwaysEndWithTheClosing) {
         }
         RecordedRun run(inputs, i % 4 < 2);
         const RunResult result = run.Run();
-        SCOPED_TRACE(::testing::Message() << '"' << inputs[0] << "\" \"" << inputs[1] << "\" \"" << inputs[2]
-                                          << "\" \"" << inputs[3] << '"');
+        SCOPED_TRACE(::testing::Message() << '"' << inputs[0] << "\" \"" << inputs[1] << "\" \"" << inputs[2] << "\" \""
+                                          << inputs[3] << '"');
         ASSERT_TRUE(result.end == RunEnd::Regular || result.end == RunEnd::Failed);
         ASSERT_GE(run.log.size(), 2u);
         EXPECT_EQ(test::Joined(run.log, run.log.size() - 2), "Closing, SetFractions");

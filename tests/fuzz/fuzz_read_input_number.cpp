@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the reading of an input box's text: it must never crash, and a
 // value it gives must be finite and read back the same from its own text.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes a whole run from four arbitrary input texts in both algorithms.
 // Input: one byte of switches, then the four texts separated by NUL bytes.
 // Whatever the texts, the run must end cleanly: the bracket line opened and
@@ -15,7 +16,8 @@ namespace {
 
 class FuzzHost : public tamsel::ExpansionHost {
 public:
-    FuzzHost(std::array<std::string, 4> inputs, std::uint8_t switches) : inputs_(std::move(inputs)), switches_(switches) {
+    FuzzHost(std::array<std::string, 4> inputs, std::uint8_t switches)
+        : inputs_(std::move(inputs)), switches_(switches) {
         variant_ = (switches_ & 1) != 0;
     }
     bool VariantSelected() const override { return variant_; }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawn nested fraction, recorded on a surface that logs every print and
 // line instead of painting, and driven by the real expansion run.
 
@@ -86,10 +87,13 @@ TEST(NestedFraction, DrawsTheStaircaseAndPeriodExactly) {
         {"FailsAfterTwoSteps", {"100000", "2", "0", "1"}, false, {" 141421", " 2"}, std::nullopt, RunEnd::Failed},
         // √211 = [14; 1, 1, 9, 5, 1, 2, 2, 1, 1, 4, 3, 1, 13, 1, 3, 4, 1, 1, 2, 2, 1, 5, 9, 1, 1, 28]: a
         // period of 26 quotients, from step 20 on below the bottom edge.
-        {"Sqrt211LongPeriod", {"1", "211", "0", "1"}, false,
+        {"Sqrt211LongPeriod",
+         {"1", "211", "0", "1"},
+         false,
          {" 14", " 1", " 1", " 9", " 5", " 1", " 2", " 2", " 1", " 1", " 4", " 3", " 1", " 13",
-          " 1", " 3", " 4", " 1", " 1", " 2", " 2", " 1", " 5", " 9", " 1", " 1", " 28"},
-         2, RunEnd::Regular},
+          " 1",  " 3", " 4", " 1", " 1", " 2", " 2", " 1", " 5", " 9", " 1", " 1", " 28"},
+         2,
+         RunEnd::Regular},
     };
     for (const auto& c : cases) {
         RecordingSurface surface;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A window stand-in for runs under test: it records every call the run makes
@@ -67,10 +68,22 @@ public:
         log.push_back("ShowMessage " + text);
         messages.push_back({text, icon});
     }
-    void ShowTrace() override { log.push_back("ShowTrace"); traceVisible = true; }
-    void SetTrace(const std::string& text) override { log.push_back("SetTrace"); trace = text; }
-    void AppendTrace(const std::string& text) override { log.push_back("AppendTrace"); trace += text; }
-    void SetFractions(const std::string& text) override { log.push_back("SetFractions"); fractions = text; }
+    void ShowTrace() override {
+        log.push_back("ShowTrace");
+        traceVisible = true;
+    }
+    void SetTrace(const std::string& text) override {
+        log.push_back("SetTrace");
+        trace = text;
+    }
+    void AppendTrace(const std::string& text) override {
+        log.push_back("AppendTrace");
+        trace += text;
+    }
+    void SetFractions(const std::string& text) override {
+        log.push_back("SetFractions");
+        fractions = text;
+    }
 
     std::array<std::string, 4> inputs;
     bool variant = false;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A run on the fake host feeding the result notations: the bracket notation
@@ -16,7 +17,9 @@ namespace tamsel::test {
 struct NotationRun {
     explicit NotationRun(std::array<std::string, 4> inputs, bool variant = false, std::string before = "",
                          DrawingSurface* drawing = nullptr)
-        : host(std::move(inputs), variant, log), box(std::move(before)), notations(box, drawing, host),
+        : host(std::move(inputs), variant, log),
+          box(std::move(before)),
+          notations(box, drawing, host),
           engine(host, notations) {}
 
     RunResult Run() { return engine.RunExpansion(); }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <optional>
 
 #include <QCheckBox>
@@ -78,12 +79,24 @@ TEST(ParameterStep, StepsWithinTheBounds) {
         std::optional<std::string> result;
     };
     const Row rows[] = {
-        {"2", -1, 1.0, "1"},           {"1", -1, 1.0, std::nullopt},  {"1", +1, std::nullopt, "2"},
-        {"1", -1, 0.0, "0"},           {"0", -1, 0.0, std::nullopt},  {"-3", -1, 0.0, std::nullopt},
-        {"-3", +1, std::nullopt, "-2"}, {"0", -1, std::nullopt, "-1"}, {"-4", -1, 1.0, std::nullopt},
-        {" 7", +1, std::nullopt, "8"}, {"12abc", +1, std::nullopt, "13"}, {"1 2", +1, std::nullopt, "13"},
-        {"", +1, std::nullopt, "1"},   {"", -1, 0.0, std::nullopt},   {"abc", -1, 1.0, std::nullopt},
-        {"0.5", -1, 0.0, "-0.5"},      {"1e400", +1, std::nullopt, std::nullopt}, {"1e3", +1, std::nullopt, "1001"},
+        {"2", -1, 1.0, "1"},
+        {"1", -1, 1.0, std::nullopt},
+        {"1", +1, std::nullopt, "2"},
+        {"1", -1, 0.0, "0"},
+        {"0", -1, 0.0, std::nullopt},
+        {"-3", -1, 0.0, std::nullopt},
+        {"-3", +1, std::nullopt, "-2"},
+        {"0", -1, std::nullopt, "-1"},
+        {"-4", -1, 1.0, std::nullopt},
+        {" 7", +1, std::nullopt, "8"},
+        {"12abc", +1, std::nullopt, "13"},
+        {"1 2", +1, std::nullopt, "13"},
+        {"", +1, std::nullopt, "1"},
+        {"", -1, 0.0, std::nullopt},
+        {"abc", -1, 1.0, std::nullopt},
+        {"0.5", -1, 0.0, "-0.5"},
+        {"1e400", +1, std::nullopt, std::nullopt},
+        {"1e3", +1, std::nullopt, "1001"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(SteppedText(row.text, row.step, row.bound), row.result) << '"' << row.text << "\" " << row.step;
@@ -166,9 +179,8 @@ TEST_F(WindowTest, ClosingDuringARunStopsItAtOnce) {
 
 TEST_F(WindowTest, EndingTheProgramDuringARunStopsIt) {
     SetInputs("1", "2566", "0", "1");
-    QTimer::singleShot(0, window.get(), [&] {
-        QTimer::singleShot(0, window.get(), [&] { Action("cmdEnde")->trigger(); });
-    });
+    QTimer::singleShot(0, window.get(),
+                       [&] { QTimer::singleShot(0, window.get(), [&] { Action("cmdEnde")->trigger(); }); });
     Action("cmdKette")->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_LE(window->State().n, 2);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing area: mapping of its coordinates onto the widget, printing,
 // lines, and the backing image that keeps the drawing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <array>
 
 #include <QCheckBox>
@@ -64,14 +65,20 @@ QString CaptionOf(const QWidget* w) {
 
 TEST_F(WindowTest, ControlsCarryTheirTextsAndTooltips) {
     const std::pair<const char*, const char*> tooltips[] = {
-        {"Picture1", "Klick: Kettenbruch anzeigen"},      {"Text1", "Koeffizienten der QI-Folge"},
-        {"Text2", "Approximierende Bruchfolge"},          {"picGra", "Doppelklick: Klammerschreibweise"},
+        {"Picture1", "Klick: Kettenbruch anzeigen"}, {"Text1", "Koeffizienten der QI-Folge"},
+        {"Text2", "Approximierende Bruchfolge"},     {"picGra", "Doppelklick: Klammerschreibweise"},
         {"picture2", "Doppelklick: graphisch"},
     };
     for (const auto& [name, tooltip] : tooltips) EXPECT_EQ(Find<QWidget>(name)->toolTip(), QString::fromUtf8(tooltip));
     const std::pair<const char*, const char*> captions[] = {
-        {"txtKoeff", "1"}, {"txtWurzel", "2"}, {"txtAbs", "0"}, {"txtNenner", "1"}, {"Label1", "+"},
-        {"Label2", "x ="}, {"Label3", "."}, {"Label4", "Quadratische Irrationalität"},
+        {"txtKoeff", "1"},
+        {"txtWurzel", "2"},
+        {"txtAbs", "0"},
+        {"txtNenner", "1"},
+        {"Label1", "+"},
+        {"Label2", "x ="},
+        {"Label3", "."},
+        {"Label4", "Quadratische Irrationalität"},
         {"Check1", "Variante des Algorithmus: nächstgrößere! Ganzzahl herausziehen"},
     };
     for (const auto& [name, caption] : captions) EXPECT_EQ(CaptionOf(Find<QWidget>(name)), QString::fromUtf8(caption));
@@ -94,7 +101,7 @@ TEST_F(WindowTest, FontsAreTheClassicFacesOrTheirSubstitutes) {
     const QStringList mono{"Courier New", "Liberation Mono"};
     const QStringList sans{"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans"};
     const Row rows[] = {
-        {"Text1", mono, 15.75, true},    {"Text2", mono, 12, true},      {"picture2", serif, 14.25, false},
+        {"Text1", mono, 15.75, true},    {"Text2", mono, 12, true},        {"picture2", serif, 14.25, false},
         {"picGra", serif, 14.25, false}, {"txtKoeff", serif, 14.25, true}, {"txtNenner", serif, 14.25, true},
         {"Label4", sans, 9.75, true},    {"Label2", sans, 13.5, false},    {"Label3", sans, 18, false},
         {"Label1", serif, 15.75, false}, {"Check1", serif, 12, false},
@@ -102,8 +109,8 @@ TEST_F(WindowTest, FontsAreTheClassicFacesOrTheirSubstitutes) {
     for (const Row& row : rows) {
         const QWidget* w = Find<QWidget>(row.name);
         ASSERT_NE(w, nullptr);
-        EXPECT_TRUE(row.families.contains(QFontInfo(w->font()).family())) << row.name << ": "
-                                                                          << QFontInfo(w->font()).family().toStdString();
+        EXPECT_TRUE(row.families.contains(QFontInfo(w->font()).family()))
+            << row.name << ": " << QFontInfo(w->font()).family().toStdString();
         EXPECT_DOUBLE_EQ(w->font().pointSizeF(), row.points) << row.name;
         EXPECT_EQ(w->font().bold(), row.bold) << row.name;
     }
@@ -120,12 +127,9 @@ TEST_F(WindowTest, StartUpLayoutFollowsTheScreen) {
         const char* name;
         QRect rect;
     } rows[] = {
-        {"Picture1", TwipRect(307.2, 230.4, 6144, 2304)},
-        {"image1", TwipRect(6451.2, 230.4, 8601.6, 2304)},
-        {"Text1", TwipRect(6451.2, 230.4, 8601.6, 2304)},
-        {"Text2", TwipRect(307.2, 2534.4, 2150.4, 7603.2)},
-        {"picGra", TwipRect(2457.6, 2534.4, 12595.2, 7603.2)},
-        {"picture2", TwipRect(2457.6, 2534.4, 12595.2, 7603.2)},
+        {"Picture1", TwipRect(307.2, 230.4, 6144, 2304)},      {"image1", TwipRect(6451.2, 230.4, 8601.6, 2304)},
+        {"Text1", TwipRect(6451.2, 230.4, 8601.6, 2304)},      {"Text2", TwipRect(307.2, 2534.4, 2150.4, 7603.2)},
+        {"picGra", TwipRect(2457.6, 2534.4, 12595.2, 7603.2)}, {"picture2", TwipRect(2457.6, 2534.4, 12595.2, 7603.2)},
     };
     for (const auto& row : rows) EXPECT_EQ(Find<QWidget>(row.name)->geometry(), row.rect) << row.name;
     EXPECT_EQ(window->centralWidget()->size(), QSize(821, 650));
@@ -149,8 +153,8 @@ TEST(WindowLayout, PanelChildrenKeepTheirPlacesOnAnyScreen) {
         const auto* check = window.findChild<QCheckBox*>("Check1");
         EXPECT_EQ(koeff->geometry(), QRect(90, 45, 55, 30));
         EXPECT_EQ(check->geometry(), QRect(8, 128, 429, 17));
-        EXPECT_EQ(window.findChild<QWidget*>("Picture1")->width(), qRound(0.42 * screen.width()) -
-                                                                     qRound(0.02 * screen.width()));
+        EXPECT_EQ(window.findChild<QWidget*>("Picture1")->width(),
+                  qRound(0.42 * screen.width()) - qRound(0.02 * screen.width()));
     }
 }
 
@@ -172,14 +176,21 @@ TEST_F(WindowTest, StepButtonsShowAFlatFaceAndNoCaption) {
 
 TEST_F(WindowTest, ControlsWithoutCaptionHaveSpokenNames) {
     const std::pair<const char*, const char*> rows[] = {
-        {"vscKoeffhigher", "Koeffizient um 1 erhöhen"},     {"vscKoeffsmallerf", "Koeffizient um 1 verringern"},
-        {"cmdWurzelhigher", "Radikand um 1 erhöhen"},       {"cmdWurzelsmaller", "Radikand um 1 verringern"},
-        {"cmdAbshigher", "Absolutglied um 1 erhöhen"},      {"cmdAbsSmaller", "Absolutglied um 1 verringern"},
-        {"cmdNennerhigher", "Nenner um 1 erhöhen"},         {"cmdNennerSmaller", "Nenner um 1 verringern"},
-        {"txtKoeff", "Koeffizient der Wurzel"},             {"txtWurzel", "Radikand"},
-        {"txtAbs", "Absolutglied"},                         {"txtNenner", "Nenner"},
+        {"vscKoeffhigher", "Koeffizient um 1 erhöhen"},
+        {"vscKoeffsmallerf", "Koeffizient um 1 verringern"},
+        {"cmdWurzelhigher", "Radikand um 1 erhöhen"},
+        {"cmdWurzelsmaller", "Radikand um 1 verringern"},
+        {"cmdAbshigher", "Absolutglied um 1 erhöhen"},
+        {"cmdAbsSmaller", "Absolutglied um 1 verringern"},
+        {"cmdNennerhigher", "Nenner um 1 erhöhen"},
+        {"cmdNennerSmaller", "Nenner um 1 verringern"},
+        {"txtKoeff", "Koeffizient der Wurzel"},
+        {"txtWurzel", "Radikand"},
+        {"txtAbs", "Absolutglied"},
+        {"txtNenner", "Nenner"},
         {"Text1", "Parameterfolge der quadratischen Irrationalitäten"},
-        {"Text2", "Approximierende Brüche"},                {"picture2", "Klammerschreibweise"},
+        {"Text2", "Approximierende Brüche"},
+        {"picture2", "Klammerschreibweise"},
         {"picGra", "Graphische Darstellung des Kettenbruchs"},
     };
     for (const auto& [name, spoken] : rows) {
@@ -188,10 +199,10 @@ TEST_F(WindowTest, ControlsWithoutCaptionHaveSpokenNames) {
 }
 
 TEST_F(WindowTest, TabOrderFollowsTheFormula) {
-    const char* order[] = {"txtWurzel",        "txtAbs",          "txtNenner",        "txtKoeff",
-                           "picture2",         "Text1",           "cmdAbsSmaller",    "cmdAbshigher",
-                           "cmdWurzelsmaller", "cmdWurzelhigher", "vscKoeffhigher",   "vscKoeffsmallerf",
-                           "cmdNennerSmaller", "cmdNennerhigher", "Text2",            "Check1"};
+    const char* order[] = {"txtWurzel",        "txtAbs",          "txtNenner",      "txtKoeff",
+                           "picture2",         "Text1",           "cmdAbsSmaller",  "cmdAbshigher",
+                           "cmdWurzelsmaller", "cmdWurzelhigher", "vscKoeffhigher", "vscKoeffsmallerf",
+                           "cmdNennerSmaller", "cmdNennerhigher", "Text2",          "Check1"};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         QWidget* from = Find<QWidget>(order[i]);
         QWidget* next = from->nextInFocusChain();
@@ -231,20 +242,20 @@ TEST_P(WindowRun, ShowsWhatTheRunProduces) {
 
 // √2, √7, the golden ratio, 2/3, x < 0 and nenner 0 in both algorithms, and
 // an input the run reduces before writing it back.
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, WindowRun,
-    ::testing::Values(RunCase{{"1", "2", "0", "1"}, false}, RunCase{{"1", "2", "0", "1"}, true},
-                      RunCase{{"1", "7", "0", "1"}, false}, RunCase{{"1", "7", "0", "1"}, true},
-                      RunCase{{"1", "5", "1", "2"}, false}, RunCase{{"1", "5", "1", "2"}, true},
-                      RunCase{{"0", "0", "4", "6"}, false}, RunCase{{"0", "0", "4", "6"}, true},
-                      RunCase{{"1", "2", "-5", "1"}, false}, RunCase{{"1", "2", "-5", "1"}, true},
-                      RunCase{{"1", "2", "0", "0"}, false}, RunCase{{"1", "2", "0", "0"}, true},
-                      RunCase{{"2", "2", "4", "6"}, false}),
-    [](const ::testing::TestParamInfo<RunCase>& info) {
-        std::string name;
-        for (const char* input : info.param.inputs) name += (input[0] == '-' ? "m" + std::string(input + 1) : input) + std::string("_");
-        return name + (info.param.variant ? "variant" : "usual");
-    });
+INSTANTIATE_TEST_SUITE_P(Inputs, WindowRun,
+                         ::testing::Values(RunCase{{"1", "2", "0", "1"}, false}, RunCase{{"1", "2", "0", "1"}, true},
+                                           RunCase{{"1", "7", "0", "1"}, false}, RunCase{{"1", "7", "0", "1"}, true},
+                                           RunCase{{"1", "5", "1", "2"}, false}, RunCase{{"1", "5", "1", "2"}, true},
+                                           RunCase{{"0", "0", "4", "6"}, false}, RunCase{{"0", "0", "4", "6"}, true},
+                                           RunCase{{"1", "2", "-5", "1"}, false}, RunCase{{"1", "2", "-5", "1"}, true},
+                                           RunCase{{"1", "2", "0", "0"}, false}, RunCase{{"1", "2", "0", "0"}, true},
+                                           RunCase{{"2", "2", "4", "6"}, false}),
+                         [](const ::testing::TestParamInfo<RunCase>& info) {
+                             std::string name;
+                             for (const char* input : info.param.inputs)
+                                 name += (input[0] == '-' ? "m" + std::string(input + 1) : input) + std::string("_");
+                             return name + (info.param.variant ? "variant" : "usual");
+                         });
 
 TEST_F(WindowTest, SquareRootOfTwoTextsInTheBoxes) {
     Action("cmdKette")->trigger();
@@ -298,8 +309,8 @@ TEST_F(WindowTest, PanelSurfaceAndFormulaLinesStartARun) {
 }
 
 TEST_F(WindowTest, ChildrenOfThePanelKeepTheirOwnActions) {
-    const char* children[] = {"Label1", "Label2", "Label3", "Label4", "Check1", "txtKoeff", "txtNenner",
-                              "cmdAbshigher"};
+    const char* children[] = {"Label1", "Label2",   "Label3",    "Label4",
+                              "Check1", "txtKoeff", "txtNenner", "cmdAbshigher"};
     for (const char* name : children) {
         QWidget* child = Find<QWidget>(name);
         QTest::mouseClick(child, Qt::LeftButton, {}, QPoint(child->width() - 2, child->height() / 2));
