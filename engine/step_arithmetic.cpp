@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "engine/exact_arithmetic.h"
+#include "engine/big_integer_arithmetic.h"
 #include "engine/run_failure.h"
 
 namespace tamsel {
@@ -11,7 +11,7 @@ namespace tamsel {
 namespace {
 
 bool AllWhole(const QuadIrrational& x) {
-    return exact::IsWhole(x.koeff) && exact::IsWhole(x.wurzel) && exact::IsWhole(x.abs) && exact::IsWhole(x.nenner);
+    return bigint::IsWhole(x.koeff) && bigint::IsWhole(x.wurzel) && bigint::IsWhole(x.abs) && bigint::IsWhole(x.nenner);
 }
 
 // x in double precision, in the order root, times koeff, plus abs, divided
@@ -40,7 +40,7 @@ double CheckedResult(double v) {
 bool IsNegative(const QuadIrrational& x) {
     if (!AllWhole(x)) return EvaluateX(x) < 0;
     CheckFormable(x);
-    return exact::Sign(mpz_class(x.koeff), mpz_class(x.wurzel), mpz_class(x.abs), mpz_class(x.nenner)) < 0;
+    return bigint::Sign(mpz_class(x.koeff), mpz_class(x.wurzel), mpz_class(x.abs), mpz_class(x.nenner)) < 0;
 }
 
 double PullOutInteger(const ExpansionState& s, const VariantFlag& check1) {
@@ -51,10 +51,10 @@ double PullOutInteger(const ExpansionState& s, const VariantFlag& check1) {
         return k;
     }
     CheckFormable(x);
-    exact::IntegerPart part =
-        exact::Floor(mpz_class(x.koeff), mpz_class(x.wurzel), mpz_class(x.abs), mpz_class(x.nenner));
+    bigint::IntegerPart part =
+        bigint::Floor(mpz_class(x.koeff), mpz_class(x.wurzel), mpz_class(x.abs), mpz_class(x.nenner));
     if (check1.VariantSelected() && !part.whole) part.floor += 1;
-    return exact::ToDouble(part.floor);
+    return bigint::ToDouble(part.floor);
 }
 
 void AdvanceQuadIrrational(ExpansionState& s, double k, const VariantFlag& check1) {
@@ -63,16 +63,16 @@ void AdvanceQuadIrrational(ExpansionState& s, double k, const VariantFlag& check
     const double b = s.prevAbs;
     const double c = s.prevNenner;
 
-    if (exact::IsWhole(a) && exact::IsWhole(d) && exact::IsWhole(b) && exact::IsWhole(k)) {
+    if (bigint::IsWhole(a) && bigint::IsWhole(d) && bigint::IsWhole(b) && bigint::IsWhole(k)) {
         const mpz_class ea(a), ed(d), eb(b), ec(s.prevNenner), ek(k);
         const mpz_class rest = eb - ek * ec;
         mpz_class nenner = ea * ea * ed - rest * rest;
         if (check1.VariantSelected()) nenner = -nenner;
         const mpz_class koeff = ec * ea;
         const mpz_class abs = -ec * rest;
-        s.koeff = exact::ToDouble(koeff);
-        s.abs = exact::ToDouble(abs);
-        s.nenner = exact::ToDouble(nenner);
+        s.koeff = bigint::ToDouble(koeff);
+        s.abs = bigint::ToDouble(abs);
+        s.nenner = bigint::ToDouble(nenner);
         return;
     }
 

@@ -8,7 +8,7 @@ namespace tamsel {
 
 void OpenBracketNotation(TextHolder& box) { box.Append("x = ["); }
 
-void AppendQuotientToNotation(TextHolder& box, int n, double k) {
+void AppendQuotientToNotation(TextHolder& box, int n, const mpz_class& k) {
     std::string text = NumberText(k);
     if (n == 1) text += ";";
     if (n > 1) text += ",";
@@ -21,7 +21,7 @@ void DropLastNotationChar(TextHolder& box) {
 
 void OpenPeriodInNotation(TextHolder& box) { box.Append("   Periode"); }
 
-void AppendPeriodQuotient(TextHolder& box, double k) { box.Append(NumberText(k)); }
+void AppendPeriodQuotient(TextHolder& box, const mpz_class& k) { box.Append(NumberText(k)); }
 
 void CloseBracketNotation(TextHolder& box) { box.Append(" ]\r\n"); }
 

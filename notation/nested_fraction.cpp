@@ -24,7 +24,7 @@ void DrawFractionHead(DrawingSurface& area) {
     area.Print(" x  = ", PrintEnd::KeepRow);
 }
 
-void DrawStep(DrawingSurface& area, int n, double k, const VariantFlag& check1) {
+void DrawStep(DrawingSurface& area, int n, const mpz_class& k, const VariantFlag& variant) {
     const float column = kColumn * static_cast<float>(n);
     if (n > 1) {
         const float previousRow = kRow * static_cast<float>(n - 1);
@@ -32,8 +32,8 @@ void DrawStep(DrawingSurface& area, int n, double k, const VariantFlag& check1) 
         const DrawPoint at = area.Position();
         area.DrawLine({at.x, at.y + kBarOffset}, {at.x + kColumn, at.y + kBarOffset});
         area.SetPosition({column - kSignShift, previousRow});
-        if (!check1.VariantSelected()) area.Print("  + 1", PrintEnd::KeepRow);
-        if (check1.VariantSelected()) area.Print("  - 1", PrintEnd::KeepRow);
+        if (!variant.VariantSelected()) area.Print("  + 1", PrintEnd::KeepRow);
+        if (variant.VariantSelected()) area.Print("  - 1", PrintEnd::KeepRow);
     }
     area.SetPosition({column, kRow * static_cast<float>(n)});
     area.Print(NumberText(k), PrintEnd::KeepRow);

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include <gmpxx.h>
+
 #include "engine/expansion_host.h"
 #include "notation/drawing_surface.h"
 
@@ -19,7 +21,7 @@ void DrawFractionHead(DrawingSurface& area);
 // Draws step n with quotient k: for n > 1 the bar and the sign behind the
 // previous quotient (the variant switch is read when the sign is drawn), then
 // the quotient at (5n, 3n).
-void DrawStep(DrawingSurface& area, int n, double k, const VariantFlag& check1);
+void DrawStep(DrawingSurface& area, int n, const mpz_class& k, const VariantFlag& variant);
 // Draws the slanting period line from below the quotient of step p to two
 // rows below where the last quotient's print ended, and "Periode" there.
 void DrawPeriodMark(DrawingSurface& area, std::int32_t p);

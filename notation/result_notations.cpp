@@ -16,8 +16,9 @@ void ResultNotations::RunStart() {
 }
 
 void ResultNotations::StepRecorded(int n, double k) {
-    AppendQuotientToNotation(box_, n, k);
-    if (drawing_) DrawStep(*drawing_, n, k, check1_);
+    const mpz_class quotient(k);
+    AppendQuotientToNotation(box_, n, quotient);
+    if (drawing_) DrawStep(*drawing_, n, quotient, variant_);
 }
 
 void ResultNotations::RationalEnd() { DropLastNotationChar(box_); }
@@ -28,7 +29,7 @@ void ResultNotations::PeriodFound(std::int32_t periodStart, int /*n*/) {
     OpenPeriodInNotation(box_);
 }
 
-void ResultNotations::PeriodQuotient(double k) { AppendPeriodQuotient(box_, k); }
+void ResultNotations::PeriodQuotient(double k) { AppendPeriodQuotient(box_, mpz_class(k)); }
 
 void ResultNotations::Closing() { CloseBracketNotation(box_); }
 

@@ -11,8 +11,8 @@ namespace tamsel {
 // area, to the drawn nested fraction, in the order the run's points demand.
 class ResultNotations : public OutputPoints {
 public:
-    ResultNotations(TextHolder& bracketBox, DrawingSurface* drawing, const VariantFlag& check1)
-        : box_(bracketBox), drawing_(drawing), check1_(check1) {}
+    ResultNotations(TextHolder& bracketBox, DrawingSurface* drawing, const VariantFlag& variant)
+        : box_(bracketBox), drawing_(drawing), variant_(variant) {}
 
     void RunOpening() override;
     void RunStart() override;
@@ -25,7 +25,7 @@ public:
 private:
     TextHolder& box_;
     DrawingSurface* drawing_;
-    const VariantFlag& check1_;
+    const VariantFlag& variant_;
 };
 
 }  // namespace tamsel

@@ -3,7 +3,7 @@
 
 #include <gmpxx.h>
 
-namespace tamsel::exact {
+namespace tamsel::bigint {
 
 // Exact integer arithmetic on x = (a * sqrt(d) + b) / c for whole a, b, c
 // and whole d >= 0, c != 0. Double arithmetic loses the integer part and
@@ -29,4 +29,4 @@ bool FitsDouble(const mpz_class& v);
 // v as a double; throws RunFailure when its magnitude exceeds 2^53.
 double ToDouble(const mpz_class& v);
 
-}  // namespace tamsel::exact
+}  // namespace tamsel::bigint

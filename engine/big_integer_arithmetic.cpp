@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/exact_arithmetic.h"
+#include "engine/big_integer_arithmetic.h"
 
 #include <cmath>
 
 #include "engine/run_failure.h"
 
-namespace tamsel::exact {
+namespace tamsel::bigint {
 
 bool IsWhole(double v) { return std::isfinite(v) && v == std::trunc(v); }
 
@@ -67,4 +67,4 @@ double ToDouble(const mpz_class& v) {
     return v.get_d();
 }
 
-}  // namespace tamsel::exact
+}  // namespace tamsel::bigint
