@@ -8,6 +8,8 @@
 #include "cli/cli_host.h"
 #include "cli/json_text.h"
 #include "engine/expansion_engine.h"
+#include "engine/input_number.h"
+#include "engine/number_text.h"
 #include "notation/result_notations.h"
 #include "notation/text_holder.h"
 
@@ -15,19 +17,23 @@ namespace tamsel {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Aufruf: tamsel-cli [--variant] [--json] KOEFF WURZEL ABS NENNER\n"
+constexpr const char* kUsageLine = "Aufruf: tamsel-cli [--variant] [--json] KOEFF WURZEL ABS NENNER\n";
+
+constexpr const char* kHelp =
     "\n"
     "Entwickelt x = (KOEFF * Wurzel(WURZEL) + ABS) / NENNER in einen Kettenbruch.\n"
     "Jede Zahl wird gelesen wie der Text des zugehörigen Eingabefelds im Fenster.\n"
     "\n"
-    "  --variant   Variante des Algorithmus: nächstgrößere Ganzzahl herausziehen\n"
-    "  --json      Ergebnis als ein JSON-Objekt ausgeben\n"
-    "  --help      diese Hilfe zeigen\n"
-    "  --version   Versionsnummer zeigen\n"
-    "  --          alle folgenden Argumente sind Zahlen\n"
+    "  --variant       Variante des Algorithmus: nächstgrößere Ganzzahl herausziehen\n"
+    "  --json          Ergebnis als ein JSON-Objekt ausgeben\n"
+    "  -h, --help      diese Hilfe zeigen\n"
+    "  -V, --version   Versionsnummer zeigen\n"
+    "  --              alle folgenden Argumente sind Zahlen\n"
     "\n"
-    "Rückgabewert: 0 regulär beendet, 1 keine gute Eingabe, 2 falscher Aufruf.\n";
+    "Rückgabewert: 0 regulär beendet, 1 keine gute Eingabe, 2 falscher Aufruf,\n"
+    "3 die Ausgabe ließ sich nicht schreiben.\n";
+
+constexpr const char* kHelpHint = "Mehr dazu mit „tamsel-cli --help“.\n";
 
 struct Options {
     bool variant = false;
@@ -37,12 +43,14 @@ struct Options {
     std::vector<std::string> numbers;
 };
 
-// Options are the known long options before "--"; everything else, negative
+// Options are the known options before "--"; everything else, negative
 // numbers included, is one of the four number texts.
 bool ParseOptions(const std::vector<std::string>& args, Options& options, std::ostream& err) {
     bool optionsEnded = false;
     for (const std::string& arg : args) {
-        if (!optionsEnded && arg.rfind("--", 0) == 0) {
+        if (!optionsEnded && (arg == "-h" || arg == "-V")) {
+            (arg == "-h" ? options.help : options.version) = true;
+        } else if (!optionsEnded && arg.rfind("--", 0) == 0) {
             if (arg == "--") {
                 optionsEnded = true;
             } else if (arg == "--variant") {
@@ -152,22 +160,43 @@ void PrintJson(const std::string& notation, const CliHost& host, const RunResult
     out << "}\n";
 }
 
+// Each text is read as its input box reads it; a text of which something is
+// ignored is named on the error stream, with the value read from it.
+void ReportPartialReadings(const std::vector<std::string>& numbers, std::ostream& err) {
+    for (const std::string& text : numbers) {
+        if (IsWhollyANumber(text)) continue;
+        const std::optional<double> value = ReadInputNumber(text);
+        err << "tamsel-cli: „" << text << "“ ist keine reine Zahl; gelesen wird "
+            << (value ? PlainNumberText(*value) : std::string("eine Zahl außerhalb des Zahlbereichs")) << "\n";
+    }
+}
+
+// The status of a run whose results went to `out`: 3 when they could not be
+// written.
+int Written(std::ostream& out, std::ostream& err, int status) {
+    out.flush();
+    if (out) return status;
+    err << "tamsel-cli: Die Ausgabe ließ sich nicht schreiben.\n";
+    return 3;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Options options;
     if (!ParseOptions(args, options, err)) {
-        err << kUsage;
+        err << kUsageLine << kHelpHint;
         return 2;
     }
     if (options.help) {
-        out << kUsage;
-        return 0;
+        out << kUsageLine << kHelp;
+        return Written(out, err, 0);
     }
     if (options.version) {
         out << "tamsel-cli " << TAMSEL_VERSION << "\n";
-        return 0;
+        return Written(out, err, 0);
     }
+    ReportPartialReadings(options.numbers, err);
 
     CliHost host({options.numbers[0], options.numbers[1], options.numbers[2], options.numbers[3]}, options.variant,
                  err);
@@ -181,7 +210,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     } else {
         PrintPlain(notation.Text(), host, out);
     }
-    return result.end == RunEnd::Regular ? 0 : 1;
+    return Written(out, err, result.end == RunEnd::Regular ? 0 : 1);
 }
 
 }  // namespace tamsel

@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/big_integer_arithmetic.h"
 
-#include <cmath>
-
 #include "engine/run_failure.h"
 
 namespace tamsel::bigint {
-
-bool IsWhole(double v) { return std::isfinite(v) && v == std::trunc(v); }
 
 namespace {
 
@@ -63,7 +59,7 @@ bool FitsDouble(const mpz_class& v) {
 }
 
 double ToDouble(const mpz_class& v) {
-    if (!FitsDouble(v)) throw RunFailure{};
+    if (!FitsDouble(v)) throw RunFailure{FailureReason::BeyondTwoToThe53};
     return v.get_d();
 }
 

@@ -10,9 +10,6 @@ namespace tamsel::bigint {
 // the next denominator for large parameters, because a*a*d - (b - k*c)^2
 // cancels; these functions give the true values.
 
-// True when v is finite and whole.
-bool IsWhole(double v);
-
 // The sign (-1, 0, 1) of x.
 int Sign(const mpz_class& a, const mpz_class& d, const mpz_class& b, const mpz_class& c);
 
@@ -26,7 +23,8 @@ IntegerPart Floor(const mpz_class& a, const mpz_class& d, const mpz_class& b, co
 // The largest magnitude a whole double holds exactly: 2^53.
 bool FitsDouble(const mpz_class& v);
 
-// v as a double; throws RunFailure when its magnitude exceeds 2^53.
+// v as a double; throws RunFailure (BeyondTwoToThe53) when its magnitude
+// exceeds 2^53.
 double ToDouble(const mpz_class& v);
 
 }  // namespace tamsel::bigint

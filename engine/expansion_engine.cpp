@@ -2,6 +2,7 @@
 #include "engine/expansion_engine.h"
 
 #include "engine/approximating_fractions.h"
+#include "engine/input_number.h"
 #include "engine/int32_conversion.h"
 #include "engine/number_text.h"
 #include "engine/reduction.h"
@@ -23,16 +24,18 @@ private:
     bool& flag_;
 };
 
+// Only whole numbers that a double holds exactly are taken; any other text
+// fails the run before anything is written back.
 double ReadNumber(const ExpansionHost& host, InputBox box) {
-    const std::optional<double> v = ReadInputNumber(host.InputText(box));
-    if (!v) throw RunFailure{};
-    return *v;
+    const std::variant<double, FailureReason> read = ReadWholeInput(host.InputText(box));
+    if (const FailureReason* reason = std::get_if<FailureReason>(&read)) throw RunFailure{*reason};
+    return std::get<double>(read);
 }
 
 }  // namespace
 
 RunResult ExpansionEngine::RunExpansion() {
-    if (running_) return {RunEnd::Refused, std::nullopt};
+    if (running_) return {RunEnd::Refused, std::nullopt, std::nullopt};
     const RunningFlag running(running_);
 
     host_.ShowTrace();
@@ -42,19 +45,21 @@ RunResult ExpansionEngine::RunExpansion() {
     std::optional<std::int32_t> periodStart;
     int recorded = 0;
     RunEnd end = RunEnd::Regular;
+    std::optional<FailureReason> failure;
     try {
         outputs_.RunStart();
         Expand(periodStart, recorded);
-    } catch (const RunFailure&) {
+    } catch (const RunFailure& f) {
         host_.ShowMessage(kBadInputMessage, MessageIcon::None);
         end = RunEnd::Failed;
+        failure = f.reason;
     } catch (const RunAborted&) {
-        return {RunEnd::Aborted, periodStart};
+        return {RunEnd::Aborted, periodStart, std::nullopt};
     }
 
     outputs_.Closing();
     host_.SetFractions(ListApproximatingFractions(state_, periodStart, recorded, host_));
-    return {end, periodStart};
+    return {end, periodStart, failure};
 }
 
 void ExpansionEngine::Expand(std::optional<std::int32_t>& periodStart, int& recorded) {
@@ -62,7 +67,7 @@ void ExpansionEngine::Expand(std::optional<std::int32_t>& periodStart, int& reco
     ReadInputs();
     if (IsNegative(state_.Current())) {
         host_.ShowMessage(kNegativeXMessage, MessageIcon::Information);
-        throw RunFailure{};
+        throw RunFailure{FailureReason::NegativeX};
     }
     ReduceByCommonDivisor(state_);
     WriteBackInputs();
@@ -77,7 +82,7 @@ void ExpansionEngine::Expand(std::optional<std::int32_t>& periodStart, int& reco
         host_.AppendTrace("\t>" + NumberText(k) + "\r\n");
 
         // Record the step; there is no room for a step beyond the last.
-        if (n > kLastRecordableStep) throw RunFailure{};
+        if (n > kLastRecordableStep) throw RunFailure{FailureReason::StepLimit};
         state_.quotient[n] = k;
         recorded = n;
         state_.koeffHistory[n] = state_.koeff;

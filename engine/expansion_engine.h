@@ -6,6 +6,7 @@
 
 #include "engine/expansion_host.h"
 #include "engine/expansion_state.h"
+#include "engine/run_failure.h"
 
 namespace tamsel {
 
@@ -19,6 +20,7 @@ enum class RunEnd {
 struct RunResult {
     RunEnd end = RunEnd::Regular;
     std::optional<std::int32_t> periodStart;
+    std::optional<FailureReason> failure;  // set when the run took the failure path
 };
 
 inline constexpr const char* kBadInputMessage = "Das ist keine gute Eingabe!";

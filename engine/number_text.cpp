@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/number_text.h"
 
-#include <locale.h>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -10,14 +9,6 @@
 namespace tamsel {
 
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// strtod in the "C" locale, whatever the program's locale says.
-double ParseCDouble(const std::string& s) {
-    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(0));
-    return strtod_l(s.c_str(), nullptr, cLocale);
-}
 
 // Digits of a value that is known to be whole, without any sign.
 std::string WholeDigits(double magnitude) {
@@ -38,35 +29,6 @@ std::string Unsigned(double v) {
 }
 
 }  // namespace
-
-std::optional<double> ReadInputNumber(std::string_view text) {
-    std::string s;
-    s.reserve(text.size());
-    for (const char c : text) {
-        if (c != ' ' && c != '\t' && c != '\n') s.push_back(c);
-    }
-
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    std::size_t digits = 0;
-    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
-    }
-    if (digits == 0) return 0.0;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
-        if (j < s.size() && IsDigit(s[j])) {
-            while (j < s.size() && IsDigit(s[j])) ++j;
-            i = j;
-        }
-    }
-    const double v = ParseCDouble(s.substr(0, i));
-    if (std::isinf(v)) return std::nullopt;
-    return v;
-}
 
 std::string NumberText(double v) { return (v < 0 ? "-" : " ") + Unsigned(v); }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/step_arithmetic.h"
 
-#include <cmath>
+#include <gmpxx.h>
 
 #include "engine/big_integer_arithmetic.h"
 #include "engine/run_failure.h"
@@ -10,77 +10,60 @@ namespace tamsel {
 
 namespace {
 
-bool AllWhole(const QuadIrrational& x) {
-    return bigint::IsWhole(x.koeff) && bigint::IsWhole(x.wurzel) && bigint::IsWhole(x.abs) && bigint::IsWhole(x.nenner);
-}
+// x = (a * sqrt(d) + b) / c as exact integers.
+struct ExactParameters {
+    mpz_class a, d, b, c;
+};
 
-// x in double precision, in the order root, times koeff, plus abs, divided
-// by nenner; a negative radicand, a zero denominator or an overflow fail.
-double EvaluateX(const QuadIrrational& x) {
-    if (x.wurzel < 0 || std::isnan(x.wurzel)) throw RunFailure{};
-    const double product = std::sqrt(x.wurzel) * x.koeff;
-    const double sum = product + x.abs;
-    if (x.nenner == 0) throw RunFailure{};
-    const double value = sum / x.nenner;
-    if (!std::isfinite(product) || !std::isfinite(sum) || !std::isfinite(value)) throw RunFailure{};
-    return value;
-}
+// With wurzel 0 the coefficient does not change x; it is carried along
+// unbounded and left out of the arithmetic.
+mpz_class Coefficient(double koeff, double wurzel) { return wurzel == 0 ? mpz_class(0) : mpz_class(koeff); }
 
-void CheckFormable(const QuadIrrational& x) {
-    if (x.wurzel < 0 || x.nenner == 0) throw RunFailure{};
-}
-
-double CheckedResult(double v) {
-    if (!std::isfinite(v)) throw RunFailure{};
-    return v;
+ExactParameters Formed(const QuadIrrational& x) {
+    if (x.wurzel < 0) throw RunFailure{FailureReason::NegativeRadicand};
+    if (x.nenner == 0) throw RunFailure{FailureReason::ZeroDenominator};
+    return {Coefficient(x.koeff, x.wurzel), mpz_class(x.wurzel), mpz_class(x.abs), mpz_class(x.nenner)};
 }
 
 }  // namespace
 
 bool IsNegative(const QuadIrrational& x) {
-    if (!AllWhole(x)) return EvaluateX(x) < 0;
-    CheckFormable(x);
-    return bigint::Sign(mpz_class(x.koeff), mpz_class(x.wurzel), mpz_class(x.abs), mpz_class(x.nenner)) < 0;
+    const ExactParameters p = Formed(x);
+    return bigint::Sign(p.a, p.d, p.b, p.c) < 0;
 }
 
-double PullOutInteger(const ExpansionState& s, const VariantFlag& check1) {
-    const QuadIrrational x = s.Current();
-    if (!AllWhole(x)) {
-        double k = std::floor(EvaluateX(x));
-        if (check1.VariantSelected() && k != EvaluateX(x)) k = k + 1;
-        return k;
-    }
-    CheckFormable(x);
-    bigint::IntegerPart part =
-        bigint::Floor(mpz_class(x.koeff), mpz_class(x.wurzel), mpz_class(x.abs), mpz_class(x.nenner));
-    if (check1.VariantSelected() && !part.whole) part.floor += 1;
+double PullOutInteger(const ExpansionState& s, const VariantFlag& variant) {
+    const ExactParameters p = Formed(s.Current());
+    bigint::IntegerPart part = bigint::Floor(p.a, p.d, p.b, p.c);
+    if (variant.VariantSelected() && !part.whole) part.floor += 1;
     return bigint::ToDouble(part.floor);
 }
 
-void AdvanceQuadIrrational(ExpansionState& s, double k, const VariantFlag& check1) {
-    const double a = s.prevKoeff;
-    const double d = s.prevWurzel;
-    const double b = s.prevAbs;
-    const double c = s.prevNenner;
+void AdvanceQuadIrrational(ExpansionState& s, double k, const VariantFlag& variant) {
+    const mpz_class a = Coefficient(s.prevKoeff, s.prevWurzel);
+    const mpz_class d(s.prevWurzel), b(s.prevAbs), c(s.prevNenner), whole(k);
+    const mpz_class rest = b - whole * c;
 
-    if (bigint::IsWhole(a) && bigint::IsWhole(d) && bigint::IsWhole(b) && bigint::IsWhole(k)) {
-        const mpz_class ea(a), ed(d), eb(b), ec(s.prevNenner), ek(k);
-        const mpz_class rest = eb - ek * ec;
-        mpz_class nenner = ea * ea * ed - rest * rest;
-        if (check1.VariantSelected()) nenner = -nenner;
-        const mpz_class koeff = ec * ea;
-        const mpz_class abs = -ec * rest;
-        s.koeff = bigint::ToDouble(koeff);
-        s.abs = bigint::ToDouble(abs);
-        s.nenner = bigint::ToDouble(nenner);
-        return;
+    // 1 / (x - k) = c / (a sqrt(d) + rest), widened by the conjugate
+    // a sqrt(d) - rest. With d = r^2 and a r = rest that conjugate is 0 while
+    // x - k = 2 rest / c is not: then widen by a sqrt(d) + rest instead.
+    mpz_class abs, nenner;
+    mpz_class root;
+    mpz_sqrt(root.get_mpz_t(), d.get_mpz_t());
+    if (rest != 0 && root * root == d && a * root == rest) {
+        abs = c * rest;
+        nenner = (a * root + rest) * (a * root + rest);
+    } else {
+        abs = -c * rest;
+        nenner = a * a * d - rest * rest;
     }
+    if (variant.VariantSelected()) nenner = -nenner;
 
-    const double rest = b - k * c;
-    s.koeff = CheckedResult(c * a);
-    s.abs = CheckedResult((-c) * rest);
-    s.nenner = CheckedResult((a * a) * d - rest * rest);
-    if (check1.VariantSelected()) s.nenner = -s.nenner;
+    // The coefficient beside a zero radicand is carried as the double
+    // nearest the product; every other value must be held exactly.
+    s.koeff = s.prevWurzel == 0 ? static_cast<double>(s.prevNenner) * s.prevKoeff : bigint::ToDouble(c * a);
+    s.abs = bigint::ToDouble(abs);
+    s.nenner = bigint::ToDouble(nenner);
 }
 
 }  // namespace tamsel

@@ -16,7 +16,7 @@ void AppendQuotientToNotation(TextHolder& box, int n, const mpz_class& k) {
 }
 
 void DropLastNotationChar(TextHolder& box) {
-    if (!box.DropLastChar()) throw RunFailure{};
+    if (!box.DropLastChar()) throw RunFailure{FailureReason::NotationEmptied};
 }
 
 void OpenPeriodInNotation(TextHolder& box) { box.Append("   Periode"); }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parameter_editing.h"
 
+#include "engine/input_number.h"
 #include "engine/number_text.h"
 
 namespace tamsel {

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <regex>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <utility>
 #include <vector>
@@ -146,7 +150,7 @@ TEST(TamselCli, PlainOutput) {
     EXPECT_EQ(failed.out.rfind("x = [ ]\n\n", 0), 0u);
 }
 
-TEST(TamselCli, UsageErrors) {
+TEST(TamselCli, UsageErrorsGiveOneUsageLineAndAHint) {
     const std::string count = "tamsel-cli: es werden genau vier Zahlen erwartet\n";
     const std::string option = "tamsel-cli: unbekannte Option ";
     const std::pair<std::vector<std::string>, std::string> calls[] = {
@@ -156,6 +160,7 @@ TEST(TamselCli, UsageErrors) {
         {{"--json"}, count},
         {{"--json", "1", "2", "0"}, count},
         {{"--", "1", "2"}, count},
+        {{"--", "-h", "2", "0"}, count},  // after "--" even -h is a number text
         {{"--bogus", "1", "2", "0", "1"}, option + "--bogus\n"},
         {{"--JSON", "1", "2", "0", "1"}, option + "--JSON\n"},
         {{"--variant=1", "1", "2", "0", "1"}, option + "--variant=1\n"},
@@ -165,7 +170,7 @@ TEST(TamselCli, UsageErrors) {
         const CliOutput r = Cli(args);
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err.rfind(error + kUsageFirstLine, 0), 0u) << r.err;
+        EXPECT_EQ(r.err, error + kUsageFirstLine + "Mehr dazu mit „tamsel-cli --help“.\n");
     }
 }
 
@@ -174,15 +179,64 @@ TEST(TamselCli, HelpAndVersion) {
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
     EXPECT_EQ(help.out.rfind(kUsageFirstLine, 0), 0u);
-    // The same text as after a usage error.
-    const CliOutput wrong = Cli({"1"});
-    EXPECT_EQ(wrong.err.substr(wrong.err.find('\n') + 1), help.out);
+    EXPECT_NE(help.out.find("3 die Ausgabe ließ sich nicht schreiben"), std::string::npos);
     EXPECT_EQ(Cli({"--json", "--help", "1"}).out, help.out);
+    EXPECT_EQ(Cli({"-h"}).out, help.out);
 
     const CliOutput version = Cli({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.err, "");
     EXPECT_TRUE(std::regex_match(version.out, std::regex("tamsel-cli [0-9]+\\.[0-9]+\\.[0-9]+\n"))) << version.out;
+    EXPECT_EQ(Cli({"-V"}).out, version.out);
+}
+
+// The texts are read as the input boxes read them, but what is ignored of a
+// text is said on the error stream, one line per text.
+TEST(TamselCli, PartlyReadNumbersAreNamed) {
+    const struct {
+        std::vector<std::string> args;
+        std::string err;
+    } cases[] = {
+        {{"12abc", "2", "0", "1"}, "tamsel-cli: „12abc“ ist keine reine Zahl; gelesen wird 12\n"},
+        {{"1", "1,5", "abc", "1"},
+         "tamsel-cli: „1,5“ ist keine reine Zahl; gelesen wird 1\n"
+         "tamsel-cli: „abc“ ist keine reine Zahl; gelesen wird 0\n"},
+        {{"1", "2", "", "1"}, "tamsel-cli: „“ ist keine reine Zahl; gelesen wird 0\n"},
+        {{" 1 ", "+2", "0.0", "1e0"}, ""},
+        {{"1", "2", "0", "1e400x"},
+         "tamsel-cli: „1e400x“ ist keine reine Zahl; gelesen wird eine Zahl außerhalb des Zahlbereichs\n"
+         "Das ist keine gute Eingabe!\n"},
+    };
+    for (const auto& c : cases) {
+        const CliOutput r = Cli(c.args);
+        EXPECT_EQ(r.err, c.err);
+    }
+}
+
+// A stream that takes nothing, like a full disk.
+class RefusingBuffer : public std::streambuf {
+protected:
+    int overflow(int) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(TamselCli, OutputThatCannotBeWrittenIsAFailure) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"1", "7", "0", "1"}, {"--json", "1", "2", "0", "1"}, {"--help"}}) {
+        RefusingBuffer refusing;
+        std::ostream out(&refusing);
+        std::ostringstream err;
+        EXPECT_EQ(RunCli(args, out, err), 3) << args[0];
+        EXPECT_EQ(err.str(), "tamsel-cli: Die Ausgabe ließ sich nicht schreiben.\n");
+    }
+}
+
+// The program itself, its standard output on a full device.
+TEST(TamselCli, FullDeviceGivesStatusThree) {
+    const std::string command = std::string(TAMSEL_CLI_PROGRAM) + " 1 7 0 1 > /dev/full 2>/dev/null";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 3);
 }
 
 }  // namespace

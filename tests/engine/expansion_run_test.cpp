@@ -130,6 +130,9 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"NennerZero", {"1", "2", "0", "0"}, false, "", {}, std::nullopt, 0, kFailure},
         RunCase{"NegativeWurzel", {"1", "-2", "0", "1"}, false, "", {}, std::nullopt, 0, kFailure},
         RunCase{"BeyondDoubleRange", {"1", "2", "1e400", "1"}, false, "", {}, std::nullopt, 0, kFailure},
+        RunCase{"NonWholeInput", {"0.5", "2", "0", "1"}, false, "", {}, std::nullopt, 0, kFailure},
+        RunCase{"NonWholeInputAfterWholeOnes", {"1", "0", "987", "610.4"}, false, "", {}, std::nullopt, 0, kFailure},
+        RunCase{"InexactInput", {"0", "1", "9007199254740993", "1"}, true, "", {}, std::nullopt, 0, kFailure},
         // 100000 * sqrt(2): after step 2 koeff is 100759 * 100000, beyond
         // the 32-bit range of the reduction.
         RunCase{"OverflowAfterTwoSteps", {"100000", "2", "0", "1"}, false,
@@ -169,6 +172,77 @@ TEST(RunExpansion, StepLimit) {
         EXPECT_EQ(trace.substr(0, start.size()), start);
         const std::string end = variant ? "\t> 2\r\n" : "\t> 1\r\n";
         EXPECT_EQ(trace.substr(trace.size() - end.size()), end);
+    }
+}
+
+// The reason of each way a run can fail.
+TEST(RunExpansion, FailureReasons) {
+    using R = FailureReason;
+    const struct {
+        std::array<std::string, 4> inputs;
+        FailureReason reason;
+    } cases[] = {
+        {{"1", "2", "-5", "1"}, R::NegativeX},
+        {{"1", "2", "0", "0"}, R::ZeroDenominator},
+        {{"1", "-2", "0", "1"}, R::NegativeRadicand},
+        {{"100000", "2", "0", "1"}, R::Int32Overflow},
+        {{"1", "2", "0", "2147483648"}, R::Int32Overflow},
+        {{"0", "0", "9007199254740994", "1"}, R::BeyondTwoToThe53},
+        {{"1", "2566", "0", "1"}, R::StepLimit},
+        {{"1", "2", "1e400", "1"}, R::UnreadableInput},
+        {{"1", "2.5", "0", "1"}, R::NonWholeInput},
+        {{"1", "2", "0", "1e23"}, R::InexactInput},
+    };
+    for (const auto& c : cases) {
+        RecordedRun run(c.inputs, false);
+        const RunResult result = run.Run();
+        EXPECT_EQ(result.end, RunEnd::Failed) << c.inputs[0] << " " << c.inputs[1] << " " << c.inputs[2];
+        EXPECT_EQ(result.failure, c.reason) << c.inputs[0] << " " << c.inputs[1] << " " << c.inputs[2];
+    }
+    RecordedRun regular({"1", "2", "0", "1"}, false);
+    EXPECT_EQ(regular.Run().failure, std::nullopt);
+}
+
+// With a square radicand x is rational: every run that ends regularly has
+// pulled out the quotients of (koeff * root + abs) / nenner, whatever the
+// signs, in both algorithms.
+TEST(RunExpansion, SquareRadicandsGiveTheRationalExpansion) {
+    for (const bool variant : {false, true}) {
+        for (int koeff = -3; koeff <= 3; ++koeff) {
+            for (const int root : {0, 1, 2, 3}) {
+                for (int abs = -9; abs <= 9; ++abs) {
+                    for (int nenner = -6; nenner <= 6; ++nenner) {
+                        if (nenner == 0) continue;
+                        const std::array<std::string, 4> inputs{std::to_string(koeff), std::to_string(root * root),
+                                                                std::to_string(abs), std::to_string(nenner)};
+                        RecordedRun run(inputs, variant);
+                        const RunResult result = run.Run();
+                        mpq_class x(koeff * root + abs, nenner);
+                        x.canonicalize();
+                        SCOPED_TRACE(::testing::Message() << inputs[0] << " " << inputs[1] << " " << inputs[2] << " "
+                                                          << inputs[3] << (variant ? " variant" : ""));
+                        if (x < 0) {
+                            ASSERT_EQ(result.failure, FailureReason::NegativeX);
+                            continue;
+                        }
+                        ASSERT_EQ(result.end, RunEnd::Regular);
+                        std::vector<double> expected;
+                        for (;;) {
+                            mpz_class k;
+                            if (variant) {
+                                mpz_cdiv_q(k.get_mpz_t(), x.get_num_mpz_t(), x.get_den_mpz_t());
+                            } else {
+                                mpz_fdiv_q(k.get_mpz_t(), x.get_num_mpz_t(), x.get_den_mpz_t());
+                            }
+                            expected.push_back(k.get_d());
+                            if (x == k) break;
+                            x = variant ? mpq_class(1 / (k - x)) : mpq_class(1 / (x - k));
+                        }
+                        ASSERT_EQ(run.outputs.quotients, expected);
+                    }
+                }
+            }
+        }
     }
 }
 

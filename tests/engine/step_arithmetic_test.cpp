@@ -98,12 +98,10 @@ TEST(PullOutInteger, Examples) {
         {0, 0, 13510798882111490.0, 3, 4503599627370496.0, 4503599627370497.0},
         // 93222358 * sqrt(2) lies just below 131836323.
         {93222358, 2, 0, 1, 131836322.0, 131836323.0},
-        // Non-whole parameters.
-        {0.5, 4, 0, 1, 1.0, 1.0},
-        {1, 2, 0.5, 1, 1.0, 2.0},
-        {0, 2, -7, 2.5, -3.0, -2.0},
-        {1, -2.5, 0, 1, std::nullopt, std::nullopt},
-        {1, 2.5, 0, 0, std::nullopt, std::nullopt},
+        // With wurzel 0 the coefficient does not count, however large.
+        {1e300, 0, 7, 2, 3.0, 4.0},
+        {1, -2, 0, 1, std::nullopt, std::nullopt},
+        {1, 2, 0, 0, std::nullopt, std::nullopt},
     };
     for (const auto& c : cases) {
         const ExpansionState s = StateOf(c.koeff, c.wurzel, c.abs, c.nenner);
@@ -143,19 +141,54 @@ TEST(AdvanceQuadIrrational, ParameterAboveTwoToThe53Fails) {
         // abs = -c * b = (2^31 - 1) * 2^23, while koeff = c * 2^22 < 2^53
         // and nenner = 2^44 * 4 - 2^46 = 0.
         StateOf(4194304, 4, -8388608, 2147483647),
-        // koeff = c * a = 3 * 2^52, while abs and nenner are 0.
-        StateOf(4503599627370496.0, 0, 0, 3),
     };
     for (ExpansionState& s : tooLarge) EXPECT_THROW(AdvanceQuadIrrational(s, 0, Flag(false)), RunFailure);
+}
+
+// Beside a zero radicand the coefficient cannot change x: it is carried as
+// the double nearest the product c * a, beyond 2^53 too.
+TEST(AdvanceQuadIrrational, CoefficientBesideZeroRadicandIsCarried) {
+    ExpansionState s = StateOf(4503599627370497.0, 0, 7, 3);
+    AdvanceQuadIrrational(s, 2, Flag(false));
+    EXPECT_EQ(s.koeff, 3 * 4503599627370497.0);  // 13510798882111491 rounded to 13510798882111492
+    EXPECT_EQ(s.abs, -3.0);                      // 1 / (7/3 - 2) = -3 / -1
+    EXPECT_EQ(s.nenner, -1.0);
+}
+
+// x = (a r + b) / c with wurzel r^2 and a r = b - k c: the usual next
+// denominator a^2 r^2 - (b - k c)^2 is 0 although x - k = 2 (b - k c) / c
+// is not; the next quadratic irrational is c / (a r + b - k c).
+TEST(AdvanceQuadIrrational, SquareRadicandWhoseConjugateVanishes) {
+    const struct {
+        double koeff, wurzel, abs, nenner, k;
+        bool variant;
+        double nextKoeff, nextAbs, nextNenner;
+    } cases[] = {
+        // 9/5 - 1 = 4/5: next 5/4 = (5 * 2 + 10) / 16.
+        {1, 4, 7, 5, 1, false, 5, 10, 16},
+        {1, 4, 7, 5, 1, true, 5, 10, -16},
+        // a r = -rest leaves x - k = 0: the rational end, as before.
+        {1, 4, 0, 1, 2, false, 1, 2, 0},
+        // (-2 * 3 - 6) / -13 = 12/13 with a r = -6 = rest: next 13/12.
+        {-2, 9, -6, -13, 0, false, 26, 78, 144},
+    };
+    for (const auto& c : cases) {
+        ExpansionState s = StateOf(c.koeff, c.wurzel, c.abs, c.nenner);
+        AdvanceQuadIrrational(s, c.k, Flag(c.variant));
+        SCOPED_TRACE(::testing::Message() << c.koeff << " " << c.wurzel << " " << c.abs << " " << c.nenner);
+        EXPECT_EQ(s.koeff, c.nextKoeff);
+        EXPECT_EQ(s.abs, c.nextAbs);
+        EXPECT_EQ(s.nenner, c.nextNenner);
+    }
 }
 
 TEST(IsNegative, ChecksTheInputExactly) {
     // 131836323^2 = 2 * 93222358^2 + 1: the first x lies just below 0, where
     // doubles give exactly 0.
-    const QuadIrrational negative[] = {{93222358, 2, -131836323, 1}, {1, 2, 0, -1}, {-0.5, 2, 0, 1}};
+    const QuadIrrational negative[] = {{93222358, 2, -131836323, 1}, {1, 2, 0, -1}, {-1, 2, 1, 1}};
     const QuadIrrational notNegative[] = {
-        {93222358, 2, -131836322, 1}, {93222358, 2, -131836323, -1}, {0, 2, 0, 1}, {0.5, 2, -0.25, 1}};
-    const QuadIrrational failing[] = {{1, 2, 0, 0}, {1, -2, 0, 1}, {0.5, 2, 0, 0}};
+        {93222358, 2, -131836322, 1}, {93222358, 2, -131836323, -1}, {0, 2, 0, 1}, {-1e300, 0, 0, 1}};
+    const QuadIrrational failing[] = {{1, 2, 0, 0}, {1, -2, 0, 1}};
     auto text = [](const QuadIrrational& x) {
         return ::testing::Message() << x.koeff << " " << x.wurzel << " " << x.abs << " " << x.nenner;
     };

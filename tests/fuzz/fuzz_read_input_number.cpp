@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "engine/input_number.h"
 #include "engine/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -65,6 +65,20 @@ TEST(BracketNotation, OneLinePerRun) {
         {{"1", "4", "0", "1"}, false, "x = [ 2 ]"},
         {{"93222358", "2", "0", "1"}, false, "x = [ 131836322; 1, 263672644   Periode 1 263672644 ]"},
         {{"0", "0", "13510798882111490", "3"}, false, "x = [ 4503599627370496; 1, 2 ]"},
+        // Whole values written with a point or an exponent are whole.
+        {{"2", "2.0", "4", "6e0"}, false, "x = [ 1; 7, 4, 8   Periode 4 8 ]"},
+        {{"1", "1e22", "0", "1"}, false, "x = [ 100000000000 ]"},
+        // Only whole numbers that a double holds exactly are taken.
+        {{"0.5", "2", "0", "1"}, false, "x = [ ]"},
+        {{"1", "0", "987", "610.4"}, false, "x = [ ]"},
+        {{"0", "1", "9007199254740993", "1"}, false, "x = [ ]"},
+        {{"1", "18014398509481985", "0", "1"}, false, "x = [ ]"},
+        {{"1e23", "2", "0", "1"}, false, "x = [ ]"},
+        // Beside wurzel 0 koeff grows with every step but does not count.
+        {{"1", "0", "987", "610"}, false, "x = [ 1; 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2 ]"},
+        // 9/5 typed with a square radicand.
+        {{"1", "4", "7", "5"}, false, "x = [ 1; 1, 4 ]"},
+        {{"1", "4", "7", "5"}, true, "x = [ 2; 5 ]"},
         // A failure after two recorded steps keeps the comma of step 2.
         {{"100000", "2", "0", "1"}, false, "x = [ 141421; 2, ]"},
         // The step limit: 100 quotients, the last comma kept.
