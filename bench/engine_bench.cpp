@@ -9,34 +9,16 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 #include "engine/approximating_fractions.h"
 #include "engine/expansion_engine.h"
+#include "engine/memory_host.h"
 #include "engine/reduction.h"
+#include "tests/support/descending_loop.h"
 
 namespace tamsel {
 namespace {
-
-class NoOpHost : public ExpansionHost {
-public:
-    NoOpHost(const char* koeff, const char* wurzel, const char* abs, const char* nenner, bool variant)
-        : texts_{koeff, wurzel, abs, nenner}, variant_(variant) {}
-    bool VariantSelected() const override { return variant_; }
-    std::string InputText(InputBox box) const override { return texts_[static_cast<int>(box)]; }
-    void SetInputText(InputBox, const std::string&) override {}
-    bool Yield() override { return true; }
-    void ShowMessage(const std::string&, MessageIcon) override {}
-    void ShowTrace() override {}
-    void SetTrace(const std::string&) override {}
-    void AppendTrace(const std::string&) override {}
-    void SetFractions(const std::string&) override {}
-
-private:
-    const char* texts_[4];
-    bool variant_;
-};
 
 struct RunCase {
     const char* label;
@@ -59,7 +41,7 @@ const RunCase kRuns[] = {
 void BM_RunExpansion(benchmark::State& state) {
     const RunCase& c = kRuns[state.range(0)];
     state.SetLabel(c.label);
-    NoOpHost host(c.koeff, c.wurzel, c.abs, c.nenner, c.variant);
+    MemoryHost host({c.koeff, c.wurzel, c.abs, c.nenner}, c.variant);
     OutputPoints nothing;
     ExpansionEngine engine(host, nothing);
     for (auto _ : state) {
@@ -86,30 +68,6 @@ ExpansionState Near2To31() {
 }
 
 void KeepResult(const ExpansionState& s) { benchmark::DoNotOptimize(s); }
-
-// The reduction as the usual algorithm words it: every t from the smallest
-// magnitude down to 1, each test converting all three values.
-std::int32_t RoundToInt32(double v) {
-    const double r = std::nearbyint(v);
-    if (!(r >= -2147483648.0 && r <= 2147483647.0)) throw std::range_error("32 Bit");
-    return static_cast<std::int32_t>(r);
-}
-
-void DescendingLoop(ExpansionState& s) {
-    double m = std::fabs(s.koeff);
-    if (std::fabs(s.abs) < m) m = std::fabs(s.abs);
-    if (std::fabs(s.nenner) < m) m = std::fabs(s.nenner);
-    for (std::int32_t t = RoundToInt32(m); t >= 1; --t) {
-        const bool k = RoundToInt32(s.koeff) % t == 0;
-        const bool a = RoundToInt32(s.abs) % t == 0;
-        const bool c = RoundToInt32(s.nenner) % t == 0;
-        if (k & a & c) {
-            s.koeff /= t;
-            s.abs /= t;
-            s.nenner /= t;
-        }
-    }
-}
 
 double EuclidSecondsPerCall() {
     constexpr int kCalls = 1000000;
@@ -139,7 +97,7 @@ void BM_DescendingLoop_Near2To31(benchmark::State& state) {
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         reduced = Near2To31();
-        DescendingLoop(reduced);
+        test::LiteralReduceByCommonDivisor(reduced);
         KeepResult(reduced);
         loopSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
@@ -155,14 +113,14 @@ BENCHMARK(BM_DescendingLoop_Near2To31)->Iterations(1)->Unit(benchmark::kMillisec
 
 // The fraction list of √2566 at the step limit: 100 fractions.
 void BM_ListApproximatingFractions_100(benchmark::State& state) {
-    NoOpHost host("1", "2566", "0", "1", false);
+    MemoryHost host({"1", "2566", "0", "1"}, false);
     OutputPoints nothing;
     ExpansionEngine engine(host, nothing);
     engine.RunExpansion();
     for (auto _ : state) {
         ExpansionState s = engine.State();
-        const std::string text = ListApproximatingFractions(s, std::nullopt, 100, host);
-        benchmark::DoNotOptimize(text.data());
+        const std::vector<Fraction> fractions = ListApproximatingFractions(s, std::nullopt, 100, host);
+        benchmark::DoNotOptimize(fractions.data());
     }
 }
 BENCHMARK(BM_ListApproximatingFractions_100)->Unit(benchmark::kMicrosecond);

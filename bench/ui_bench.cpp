@@ -9,31 +9,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
 #include "ui/main_window.h"
+#include "ui/message_box_closer.h"
 
 namespace {
-
-// Closes the failure message of a run at the step limit as soon as it shows.
-class MessageCloser {
-public:
-    MessageCloser() {
-        timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, [] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
-        });
-        timer_.start();
-    }
-
-private:
-    QTimer timer_;
-};
 
 long ResidentKilobytes() {
     std::ifstream status("/proc/self/status");
@@ -66,7 +50,7 @@ void BM_StepLimitRunInWindow(benchmark::State& state) {
     notation->setPlainText(kept);
     SetInputs(window, "1", "2566", "0", "1");
     QAction* run = window.findChild<QAction*>("cmdKette");
-    MessageCloser closer;
+    tamsel::MessageBoxCloser closer(0);  // the failure message at the step limit
     for (auto _ : state) {
         run->trigger();
         state.PauseTiming();

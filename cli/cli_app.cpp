@@ -1,17 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_app.h"
 
-#include <algorithm>
-#include <array>
-#include <sstream>
+#include <optional>
 
-#include "cli/cli_host.h"
-#include "cli/json_text.h"
-#include "engine/expansion_engine.h"
+#include "cli/run_output.h"
 #include "engine/input_number.h"
 #include "engine/number_text.h"
-#include "notation/result_notations.h"
-#include "notation/text_holder.h"
+#include "notation/text_run.h"
 
 namespace tamsel {
 
@@ -77,89 +72,6 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::o
     return true;
 }
 
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
-std::vector<std::string> SplitTabs(const std::string& line) {
-    std::vector<std::string> fields;
-    std::stringstream stream(line);
-    std::string field;
-    while (std::getline(stream, field, '\t')) fields.push_back(field);
-    return fields;
-}
-
-std::string Trimmed(const std::string& s) {
-    const std::size_t first = s.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : s.substr(first);
-}
-
-// The trace as a right-aligned table: koeff, wurzel, abs, nenner and the
-// integer pulled out of each quadratic irrational.
-void PrintTraceTable(const std::string& trace, std::ostream& out) {
-    std::vector<std::array<std::string, 5>> rows{{"koeff", "wurzel", "abs", "nenner", "k"}};
-    for (const std::string& line : SplitLines(trace)) {
-        const std::vector<std::string> fields = SplitTabs(line);
-        std::array<std::string, 5> row;
-        for (std::size_t i = 0; i < fields.size() && i < 5; ++i) {
-            const std::string& f = fields[i];
-            row[i] = Trimmed(i == 4 && !f.empty() && f[0] == '>' ? f.substr(1) : f);
-        }
-        rows.push_back(row);
-    }
-    std::array<std::size_t, 5> widths{};
-    for (const auto& row : rows) {
-        for (std::size_t i = 0; i < 5; ++i) widths[i] = std::max(widths[i], row[i].size());
-    }
-    for (const auto& row : rows) {
-        std::string line;
-        for (std::size_t i = 0; i < 5; ++i) {
-            line += std::string(widths[i] - row[i].size() + 2, ' ') + row[i];
-        }
-        out << line.substr(0, line.find_last_not_of(' ') + 1) << "\n";
-    }
-}
-
-void PrintPlain(const std::string& notation, const CliHost& host, std::ostream& out) {
-    out << (notation.size() >= 2 ? notation.substr(0, notation.size() - 2) : notation) << "\n\n";
-    out << "Parameterfolge der quadratischen Irrationalitäten:\n";
-    PrintTraceTable(host.Trace(), out);
-    out << "\nApproximierende Brüche:\n";
-    const std::vector<std::string> lines = SplitLines(host.Fractions());
-    for (std::size_t i = 0; i + 1 < lines.size(); i += 3) {
-        out << "  " << Trimmed(lines[i]) << "/" << Trimmed(lines[i + 1].substr(1)) << "\n";
-    }
-}
-
-void PrintJson(const std::string& notation, const CliHost& host, const RunResult& result, int n, std::ostream& out) {
-    const auto& inputs = host.Inputs();
-    out << "{\"notation\":" << JsonString(notation) << ",\"trace\":" << JsonString(host.Trace())
-        << ",\"fractions\":" << JsonString(host.Fractions()) << ",\"inputs\":{\"koeff\":" << JsonString(inputs[0])
-        << ",\"wurzel\":" << JsonString(inputs[1]) << ",\"abs\":" << JsonString(inputs[2])
-        << ",\"nenner\":" << JsonString(inputs[3]) << "},\"messages\":[";
-    for (std::size_t i = 0; i < host.Messages().size(); ++i) {
-        out << (i ? "," : "") << JsonString(host.Messages()[i]);
-    }
-    out << "],\"n\":" << n << ",\"periodStart\":";
-    if (result.periodStart) {
-        out << *result.periodStart;
-    } else {
-        out << "null";
-    }
-    out << "}\n";
-}
-
 // Each text is read as its input box reads it; a text of which something is
 // ignored is named on the error stream, with the value read from it.
 void ReportPartialReadings(const std::vector<std::string>& numbers, std::ostream& err) {
@@ -198,19 +110,15 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     ReportPartialReadings(options.numbers, err);
 
-    CliHost host({options.numbers[0], options.numbers[1], options.numbers[2], options.numbers[3]}, options.variant,
-                 err);
-    StringTextHolder notation;
-    ResultNotations notations(notation, nullptr, host);
-    ExpansionEngine engine(host, notations);
-    const RunResult result = engine.RunExpansion();
-
+    const TextRun run =
+        RunOnTexts({options.numbers[0], options.numbers[1], options.numbers[2], options.numbers[3]}, options.variant);
+    for (const Message& message : run.messages) err << message.text << "\n";
     if (options.json) {
-        PrintJson(notation.Text(), host, result, engine.State().n, out);
+        PrintJson(run, out);
     } else {
-        PrintPlain(notation.Text(), host, out);
+        PrintPlain(run, out);
     }
-    return Written(out, err, result.end == RunEnd::Regular ? 0 : 1);
+    return Written(out, err, run.result.end == RunEnd::Regular ? 0 : 1);
 }
 
 }  // namespace tamsel

@@ -3,8 +3,6 @@
 
 #include <algorithm>
 
-#include "engine/number_text.h"
-
 namespace tamsel {
 
 bool ExtendQuotientsPeriodically(ExpansionState& s, std::optional<std::int32_t> periodStart) {
@@ -17,22 +15,22 @@ bool ExtendQuotientsPeriodically(ExpansionState& s, std::optional<std::int32_t> 
     return true;
 }
 
-Fraction ApproximatingFraction(const ExpansionState& s, int w, const VariantFlag& check1) {
+Fraction ApproximatingFraction(const ExpansionState& s, int w, const VariantFlag& variant) {
     Fraction f{mpz_class(s.quotient[w]), mpz_class(1)};
     mpz_class t;
     for (int i = w; i > 1;) {
         --i;
         t = f.numerator;
         const mpz_class k(s.quotient[i]);
-        if (!check1.VariantSelected()) f.numerator = k * t + f.denominator;
-        if (check1.VariantSelected()) f.numerator = k * t - f.denominator;
+        if (!variant.VariantSelected()) f.numerator = k * t + f.denominator;
+        if (variant.VariantSelected()) f.numerator = k * t - f.denominator;
         f.denominator = t;
     }
     return f;
 }
 
-std::string ListApproximatingFractions(ExpansionState& s, std::optional<std::int32_t> periodStart, int recorded,
-                                       const VariantFlag& check1) {
+std::vector<Fraction> ListApproximatingFractions(ExpansionState& s, std::optional<std::int32_t> periodStart,
+                                                 int recorded, const VariantFlag& variant) {
     if (ExtendQuotientsPeriodically(s, periodStart)) recorded = s.n;
     const int count = std::clamp<int>(std::min<int>(s.n, recorded), 0, kLastRecordableStep);
 
@@ -41,25 +39,23 @@ std::string ListApproximatingFractions(ExpansionState& s, std::optional<std::int
     // evaluating every fraction backwards from its last quotient, in linear
     // instead of quadratic time. Nothing yields while the list is built, so
     // one reading of the switch holds for all of it.
-    const bool variant = check1.VariantSelected();
-    mpz_class p(1), pBefore(0), q(0), qBefore(variant ? -1 : 1), k, next;
-    std::string text;
+    const bool subtractive = variant.VariantSelected();
+    mpz_class p(1), pBefore(0), q(0), qBefore(subtractive ? -1 : 1), k, next;
+    std::vector<Fraction> fractions;
+    fractions.reserve(static_cast<std::size_t>(count));
     for (int w = 1; w <= count; ++w) {
         k = s.quotient[w];
         next = k * p;
-        variant ? next -= pBefore : next += pBefore;
+        subtractive ? next -= pBefore : next += pBefore;
         pBefore = p;
         p = next;
         next = k * q;
-        variant ? next -= qBefore : next += qBefore;
+        subtractive ? next -= qBefore : next += qBefore;
         qBefore = q;
         q = next;
-        text += NumberText(p);
-        text += "\r\n/";
-        text += NumberText(q);
-        text += "\r\n\r\n";
+        fractions.push_back({p, q});
     }
-    return text;
+    return fractions;
 }
 
 }  // namespace tamsel

@@ -3,12 +3,11 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
-
-#include <gmpxx.h>
+#include <vector>
 
 #include "engine/expansion_host.h"
 #include "engine/expansion_state.h"
+#include "engine/fraction.h"
 
 namespace tamsel {
 
@@ -18,17 +17,12 @@ bool ExtendQuotientsPeriodically(ExpansionState& s, std::optional<std::int32_t> 
 
 // The w-th approximating fraction, the continued fraction cut off after
 // quotient(w), evaluated backwards from quotient(w) to quotient(1), exactly.
-struct Fraction {
-    mpz_class numerator;
-    mpz_class denominator;
-};
-Fraction ApproximatingFraction(const ExpansionState& s, int w, const VariantFlag& check1);
+Fraction ApproximatingFraction(const ExpansionState& s, int w, const VariantFlag& variant);
 
-// The text of the fraction box at the end of a run: numerator line,
-// "/" denominator line and an empty line per fraction, the first at the top.
+// The approximating fractions at the end of a run, the first one first.
 // `recorded` is the number of steps whose quotient the run recorded; only
 // those are listed (after a periodic extension, all n).
-std::string ListApproximatingFractions(ExpansionState& s, std::optional<std::int32_t> periodStart, int recorded,
-                                       const VariantFlag& check1);
+std::vector<Fraction> ListApproximatingFractions(ExpansionState& s, std::optional<std::int32_t> periodStart,
+                                                 int recorded, const VariantFlag& variant);
 
 }  // namespace tamsel

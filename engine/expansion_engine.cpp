@@ -38,9 +38,7 @@ RunResult ExpansionEngine::RunExpansion() {
     if (running_) return {RunEnd::Refused, std::nullopt, std::nullopt};
     const RunningFlag running(running_);
 
-    host_.ShowTrace();
     outputs_.RunOpening();
-    host_.SetTrace("");
 
     std::optional<std::int32_t> periodStart;
     int recorded = 0;
@@ -57,8 +55,7 @@ RunResult ExpansionEngine::RunExpansion() {
         return {RunEnd::Aborted, periodStart, std::nullopt};
     }
 
-    outputs_.Closing();
-    host_.SetFractions(ListApproximatingFractions(state_, periodStart, recorded, host_));
+    outputs_.Closing(ListApproximatingFractions(state_, periodStart, recorded, host_));
     return {end, periodStart, failure};
 }
 
@@ -71,7 +68,7 @@ void ExpansionEngine::Expand(std::optional<std::int32_t>& periodStart, int& reco
     }
     ReduceByCommonDivisor(state_);
     WriteBackInputs();
-    host_.SetTrace(ParameterLine());
+    outputs_.InputsReduced(state_.Current());
     for (int i = 1; i <= kLastRecordableStep; ++i) state_.quotient[i] = 0;
 
     for (;;) {
@@ -79,7 +76,7 @@ void ExpansionEngine::Expand(std::optional<std::int32_t>& periodStart, int& reco
         state_.n = static_cast<std::int16_t>(state_.n + 1);
         const int n = state_.n;
         const double k = PullOutInteger(state_, host_);
-        host_.AppendTrace("\t>" + NumberText(k) + "\r\n");
+        outputs_.QuotientPulled(n, k);
 
         // Record the step; there is no room for a step beyond the last.
         if (n > kLastRecordableStep) throw RunFailure{FailureReason::StepLimit};
@@ -101,7 +98,7 @@ void ExpansionEngine::Expand(std::optional<std::int32_t>& periodStart, int& reco
         } else {
             ReduceAbsNenner(state_);
         }
-        host_.AppendTrace(ParameterLine());
+        outputs_.QuadIrrationalReached(state_.Current());
 
         const std::int32_t i = FindEarlierStep(state_, state_.koeff, state_.abs, ToInt32(state_.nenner));
         if (i > 0) {
@@ -145,11 +142,6 @@ void ExpansionEngine::WriteBackInputs() {
     host_.SetInputText(InputBox::Koeff, PlainNumberText(state_.koeff));
     host_.SetInputText(InputBox::Abs, PlainNumberText(state_.abs));
     host_.SetInputText(InputBox::Nenner, PlainNumberText(state_.nenner));
-}
-
-std::string ExpansionEngine::ParameterLine() const {
-    return NumberText(state_.koeff) + "\t" + NumberText(state_.wurzel) + "\t" + NumberText(state_.abs) + "\t" +
-           NumberText(state_.nenner);
 }
 
 }  // namespace tamsel

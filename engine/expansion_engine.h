@@ -6,6 +6,7 @@
 
 #include "engine/expansion_host.h"
 #include "engine/expansion_state.h"
+#include "engine/output_points.h"
 #include "engine/run_failure.h"
 
 namespace tamsel {
@@ -13,7 +14,7 @@ namespace tamsel {
 enum class RunEnd {
     Regular,  // rational end or period found
     Failed,   // took the failure path ("Das ist keine gute Eingabe!")
-    Aborted,  // the program closed while the run yielded
+    Aborted,  // the program ended while the run yielded
     Refused,  // a run was already in progress
 };
 
@@ -27,14 +28,14 @@ inline constexpr const char* kBadInputMessage = "Das ist keine gute Eingabe!";
 inline constexpr const char* kNegativeXMessage = "Bitte x > 0 beachten";
 
 // Owns the run state and performs the expansion run on a host's inputs,
-// feeding the result notations at the run's output points.
+// handing out its results at the run's output points.
 class ExpansionEngine {
 public:
     ExpansionEngine(ExpansionHost& host, OutputPoints& outputs) : host_(host), outputs_(outputs) {}
 
     // Reads the four inputs, checks and reduces them, expands x step by step
     // until the denominator becomes 0 or a quadratic irrational recurs, and
-    // closes the bracket line and lists the approximating fractions, after a
+    // ends with the closing point and the approximating fractions, after a
     // failure too. A request while a run is yielding is refused.
     RunResult RunExpansion();
 
@@ -45,7 +46,6 @@ private:
     void Expand(std::optional<std::int32_t>& periodStart, int& recorded);
     void ReadInputs();
     void WriteBackInputs();
-    std::string ParameterLine() const;
     void ReplayPeriod(std::int32_t periodStart);
     void Advance(double k);
 

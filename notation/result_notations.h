@@ -2,29 +2,40 @@
 #pragma once
 
 #include "engine/expansion_host.h"
+#include "engine/output_points.h"
 #include "notation/drawing_surface.h"
 #include "notation/text_holder.h"
 
 namespace tamsel {
 
-// Feeds a run's values to the bracket notation and, where there is a drawing
-// area, to the drawn nested fraction, in the order the run's points demand.
+// The boxes and the drawing area a run's results are written to.
+struct ResultViews {
+    TextHolder& bracketNotation;
+    TextHolder& trace;
+    TextHolder& fractionList;
+    DrawingSurface* drawing = nullptr;  // none: nothing is drawn
+};
+
+// Turns a run's results into its notations, in the order of the run's
+// points: the bracket line, the trace, the list of approximating fractions
+// and, where there is a drawing area, the drawn nested fraction.
 class ResultNotations : public OutputPoints {
 public:
-    ResultNotations(TextHolder& bracketBox, DrawingSurface* drawing, const VariantFlag& variant)
-        : box_(bracketBox), drawing_(drawing), variant_(variant) {}
+    ResultNotations(ResultViews views, const VariantFlag& variant) : views_(views), variant_(variant) {}
 
     void RunOpening() override;
     void RunStart() override;
+    void InputsReduced(const QuadIrrational& x) override;
+    void QuotientPulled(int n, double k) override;
     void StepRecorded(int n, double k) override;
+    void QuadIrrationalReached(const QuadIrrational& x) override;
     void RationalEnd() override;
     void PeriodFound(std::int32_t periodStart, int n) override;
     void PeriodQuotient(double k) override;
-    void Closing() override;
+    void Closing(const std::vector<Fraction>& fractions) override;
 
 private:
-    TextHolder& box_;
-    DrawingSurface* drawing_;
+    ResultViews views_;
     const VariantFlag& variant_;
 };
 

@@ -8,13 +8,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 #include <cstdio>
 
 #include "ui/main_window.h"
+#include "ui/message_box_closer.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -38,11 +37,7 @@ int main(int argc, char** argv) {
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
 
     // Message boxes of failing runs are closed at once.
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
-    });
-    closer.start(10);
+    const tamsel::MessageBoxCloser closer(10);
 
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == "--variant") {

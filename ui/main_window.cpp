@@ -12,13 +12,13 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "engine/parameter_step.h"
+#include "notation/help_text.h"
 #include "notation/nested_fraction.h"
 #include "notation/result_notations.h"
 #include "ui/drawing_area.h"
 #include "ui/example_picture_view.h"
 #include "ui/fonts.h"
-#include "ui/help_text.h"
-#include "ui/parameter_editing.h"
 #include "ui/parameter_panel.h"
 #include "ui/tamsel_icon.h"
 #include "ui/text_boxes.h"
@@ -85,9 +85,12 @@ MainWindow::MainWindow(QSize screenSize, QWidget* parent) : QMainWindow(parent) 
 
     host_ = std::make_unique<WindowHost>(
         this, std::array<QLineEdit*, 4>{Picture1->txtKoeff, Picture1->txtWurzel, Picture1->txtAbs, Picture1->txtNenner},
-        Picture1->Check1, Text1, Text2);
+        Picture1->Check1);
     notationBox_ = std::make_unique<BoxTextHolder>(*picture2);
-    notations_ = std::make_unique<ResultNotations>(*notationBox_, picGra, *host_);
+    traceBox_ = std::make_unique<BoxTextHolder>(*Text1);
+    fractionBox_ = std::make_unique<BoxTextHolder>(*Text2);
+    notations_ =
+        std::make_unique<ResultNotations>(ResultViews{*notationBox_, *traceBox_, *fractionBox_, picGra}, *host_);
     engine_ = std::make_unique<ExpansionEngine>(*host_, *notations_);
 
     ConnectEvents();
@@ -211,7 +214,12 @@ void MainWindow::Load(QSize screenSize) {
     PrintHelpText(*picGra);
 }
 
-void MainWindow::RunExpansion() { engine_->RunExpansion(); }
+// The run's first act is to show the trace over the example picture; a run
+// refused while another yields finds it shown already.
+void MainWindow::RunExpansion() {
+    Text1->show();
+    engine_->RunExpansion();
+}
 
 void MainWindow::RunFromPanel() {
     Text1->show();
@@ -234,7 +242,7 @@ void MainWindow::ClearWindow() {
 }
 
 void MainWindow::EndProgram() {
-    host_->RequestClose();
+    host_->RequestQuit();
     close();
     QCoreApplication::quit();
 }
@@ -251,10 +259,10 @@ void MainWindow::StepParameter(QLineEdit* box, int step, std::optional<double> l
     }
 }
 
-// Closing the window ends the program; a run in progress stops at its next
-// yield and touches nothing afterwards.
+// The window's close event ends the program; a run in progress stops at its
+// next yield and touches nothing afterwards.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    host_->RequestClose();
+    host_->RequestQuit();
     event->accept();
 }
 

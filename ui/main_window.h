@@ -59,21 +59,23 @@ private:
     void StepParameter(QLineEdit* box, int step, std::optional<double> lowerBound);
     void RunFromPanel();
 
-    ParameterPanel* Picture1 = nullptr;
-    ExamplePictureView* image1 = nullptr;
-    MultiLineBox* Text1 = nullptr;
-    MultiLineBox* Text2 = nullptr;
-    MultiLineBox* picture2 = nullptr;
-    DrawingArea* picGra = nullptr;
+    ParameterPanel* Picture1 = nullptr;    // the parameter panel: the formula's inputs and the variant switch
+    ExamplePictureView* image1 = nullptr;  // the example picture, top right, until the first run
+    MultiLineBox* Text1 = nullptr;         // the trace, over the example picture
+    MultiLineBox* Text2 = nullptr;         // the list of approximating fractions, left
+    MultiLineBox* picture2 = nullptr;      // the bracket notation, under the drawing area
+    DrawingArea* picGra = nullptr;         // the drawn nested fraction and the help text
 
-    QAction* cmdKette = nullptr;
-    QAction* cmdGra = nullptr;
-    QAction* cmdLoe = nullptr;
-    QAction* cmdEnde = nullptr;
-    QAction* cmdInfo = nullptr;
+    QAction* cmdKette = nullptr;  // "Kettenbruch anzeigen": runs the expansion
+    QAction* cmdGra = nullptr;    // switches between the drawing and the bracket notation
+    QAction* cmdLoe = nullptr;    // "Fenster löschen" (object name cmdLö): clears both notations
+    QAction* cmdEnde = nullptr;   // "Programm beenden"
+    QAction* cmdInfo = nullptr;   // "Information"
 
     std::unique_ptr<WindowHost> host_;
-    std::unique_ptr<BoxTextHolder> notationBox_;
+    std::unique_ptr<BoxTextHolder> notationBox_;  // picture2 as the notations write it
+    std::unique_ptr<BoxTextHolder> traceBox_;     // Text1
+    std::unique_ptr<BoxTextHolder> fractionBox_;  // Text2
     std::unique_ptr<ResultNotations> notations_;
     std::unique_ptr<ExpansionEngine> engine_;
 };

@@ -39,23 +39,23 @@ class ParameterPanel : public QWidget {
 public:
     explicit ParameterPanel(QWidget* parent);
 
-    InputTextBox* txtKoeff;
-    InputTextBox* txtWurzel;
-    InputTextBox* txtAbs;
-    InputTextBox* txtNenner;
-    QPushButton* vscKoeffhigher;
-    QPushButton* vscKoeffsmallerf;
-    QPushButton* cmdWurzelhigher;
-    QPushButton* cmdWurzelsmaller;
-    QPushButton* cmdAbshigher;
-    QPushButton* cmdAbsSmaller;
-    QPushButton* cmdNennerhigher;
-    QPushButton* cmdNennerSmaller;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QCheckBox* Check1;
+    InputTextBox* txtKoeff;         // koeff, the coefficient of the root
+    InputTextBox* txtWurzel;        // wurzel, the radicand under the root sign
+    InputTextBox* txtAbs;           // abs, the absolute term
+    InputTextBox* txtNenner;        // nenner, the denominator under the fraction bar
+    QPushButton* vscKoeffhigher;    // koeff + 1
+    QPushButton* vscKoeffsmallerf;  // koeff - 1, down to 0
+    QPushButton* cmdWurzelhigher;   // wurzel + 1
+    QPushButton* cmdWurzelsmaller;  // wurzel - 1, down to 0
+    QPushButton* cmdAbshigher;      // abs + 1
+    QPushButton* cmdAbsSmaller;     // abs - 1
+    QPushButton* cmdNennerhigher;   // nenner + 1
+    QPushButton* cmdNennerSmaller;  // nenner - 1, down to 1
+    QLabel* Label1;                 // the "+" between root and absolute term
+    QLabel* Label2;                 // "x =" in front of the fraction
+    QLabel* Label3;                 // the multiplication dot
+    QLabel* Label4;                 // the heading "Quadratische Irrationalität"
+    QCheckBox* Check1;              // the variant switch: the next larger integer is pulled out
 
 signals:
     void clicked();

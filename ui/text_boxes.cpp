@@ -28,8 +28,6 @@ std::string ProgramTextOfBox(const QPlainTextEdit& box) {
     return s.toStdString();
 }
 
-void SetBoxText(QPlainTextEdit& box, const std::string& text) { box.setPlainText(BoxFromProgramText(text)); }
-
 // The edit block spares the cursor from laying out the whole last line
 // again just to remember its horizontal position; the box lays the line
 // out once when the block ends.
@@ -42,6 +40,8 @@ void AppendToBox(QPlainTextEdit& box, const std::string& text) {
 }
 
 void BoxTextHolder::Append(std::string_view text) { AppendToBox(box_, std::string(text)); }
+
+void BoxTextHolder::Clear() { box_.clear(); }
 
 bool BoxTextHolder::DropLastChar() {
     if (box_.document()->isEmpty()) return false;

@@ -39,17 +39,17 @@ protected:
 QString BoxFromProgramText(const std::string& text);
 std::string ProgramTextOfBox(const QPlainTextEdit& box);
 
-// Replaces or extends a box's text at its end, so that the cost does not
-// grow with what the box already holds.
-void SetBoxText(QPlainTextEdit& box, const std::string& text);
+// Extends a box's text at its end, so that the cost does not grow with what
+// the box already holds.
 void AppendToBox(QPlainTextEdit& box, const std::string& text);
 
-// The bracket-notation box as the notation writes into it.
+// A multi-line box as the notations write into it.
 class BoxTextHolder : public TextHolder {
 public:
     explicit BoxTextHolder(QPlainTextEdit& box) : box_(box) {}
     void Append(std::string_view text) override;
     bool DropLastChar() override;
+    void Clear() override;
 
 private:
     QPlainTextEdit& box_;

@@ -4,13 +4,10 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-
-#include "ui/text_boxes.h"
 
 namespace tamsel {
 
-bool WindowHost::VariantSelected() const { return check1_->isChecked(); }
+bool WindowHost::VariantSelected() const { return variantSwitch_->isChecked(); }
 
 std::string WindowHost::InputText(InputBox box) const { return Input(box)->text().toStdString(); }
 
@@ -19,9 +16,9 @@ void WindowHost::SetInputText(InputBox box, const std::string& text) {
 }
 
 bool WindowHost::Yield() {
-    if (closing_) return false;
+    if (quitting_) return false;
     QCoreApplication::processEvents();
-    return !closing_;
+    return !quitting_;
 }
 
 void ShowModalMessage(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) {
@@ -37,13 +34,5 @@ void WindowHost::ShowMessage(const std::string& text, MessageIcon icon) {
     ShowModalMessage(window_, QStringLiteral("Tamsel"), QString::fromStdString(text),
                      icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon);
 }
-
-void WindowHost::ShowTrace() { trace_->show(); }
-
-void WindowHost::SetTrace(const std::string& text) { SetBoxText(*trace_, text); }
-
-void WindowHost::AppendTrace(const std::string& text) { AppendToBox(*trace_, text); }
-
-void WindowHost::SetFractions(const std::string& text) { SetBoxText(*fractions_, text); }
 
 }  // namespace tamsel

@@ -43,7 +43,7 @@ TEST(TamselCli, JsonOfTheSquareRootOf2) {
                      R"( 665857\r\n/ 470832\r\n\r\n 1607521\r\n/ 1136689\r\n\r\n 3880899\r\n/ 2744210\r\n\r\n)"
                      R"( 9369319\r\n/ 6625109\r\n\r\n 22619537\r\n/ 15994428\r\n\r\n",)"
                      R"("inputs":{"koeff":"1","wurzel":"2","abs":"0","nenner":"1"},)"
-                     R"("messages":[],"n":20,"periodStart":2})"
+                     R"("messages":[],"n":20,"periodStart":2,"failure":null})"
                      "\n");
 }
 
@@ -55,51 +55,51 @@ TEST(TamselCli, JsonExamples) {
         // Pieces of the JSON object, as written (escaped).
         std::string notation;
         std::string inputs;
-        std::string tail;  // messages, n and periodStart up to the end
+        std::string tail;  // messages, n, periodStart and failure up to the end
     } cases[] = {
         {{"--variant", "1", "2", "0", "1"},
          0,
          R"(x = [ 2; 2, 4   Periode 2 4 ]\r\n)",
          kOneToOne,
-         R"(],"n":20,"periodStart":2)"},
+         R"(],"n":20,"periodStart":2,"failure":null)"},
         {{"2", "2", "4", "6"},
          0,
          R"(x = [ 1; 7, 4, 8   Periode 4 8 ]\r\n)",
          R"("koeff":"1","wurzel":"2","abs":"2","nenner":"3")",
-         R"(],"n":20,"periodStart":3)"},
+         R"(],"n":20,"periodStart":3,"failure":null)"},
         {{"0", "0", "4", "6"},
          0,
          R"(x = [ 0; 1, 2 ]\r\n)",
          R"("koeff":"0","wurzel":"0","abs":"4","nenner":"6")",
-         R"(],"n":3,"periodStart":null)"},
+         R"(],"n":3,"periodStart":null,"failure":null)"},
         // Negative numbers are plain arguments.
         {{"1", "2", "-5", "1"},
          1,
          R"(x = [ ]\r\n)",
          R"("koeff":"1","wurzel":"2","abs":"-5","nenner":"1")",
-         R"("Bitte x > 0 beachten","Das ist keine gute Eingabe!"],"n":0,"periodStart":null)"},
+         R"("Bitte x > 0 beachten","Das ist keine gute Eingabe!"],"n":0,"periodStart":null,"failure":"negative-x")"},
         {{"100000", "2", "0", "1"},
          1,
          R"(x = [ 141421; 2, ]\r\n)",
          R"("koeff":"100000","wurzel":"2","abs":"0","nenner":"1")",
-         R"("Das ist keine gute Eingabe!"],"n":2,"periodStart":null)"},
+         R"("Das ist keine gute Eingabe!"],"n":2,"periodStart":null,"failure":"int32-overflow")"},
         // The texts are read as the input boxes read them.
         {{"0", "0", "12abc", "+3"},
          0,
          R"(x = [ 4 ]\r\n)",
          R"("koeff":"0","wurzel":"0","abs":"12","nenner":"3")",
-         R"(],"n":1,"periodStart":null)"},
+         R"(],"n":1,"periodStart":null,"failure":null)"},
         // After "--" everything is a number text: "--variant" there reads as 0.
         {{"--", "-1", "2", "5", "1"},
          0,
          R"(x = [ 3; 1, 1, 2   Periode 2 ]\r\n)",
          R"("koeff":"-1","wurzel":"2","abs":"5","nenner":"1")",
-         R"(],"n":20,"periodStart":4)"},
+         R"(],"n":20,"periodStart":4,"failure":null)"},
         {{"--", "--variant", "2", "3", "1"},
          0,
          R"(x = [ 3 ]\r\n)",
          R"("koeff":"0","wurzel":"2","abs":"3","nenner":"1")",
-         R"(],"n":1,"periodStart":null)"},
+         R"(],"n":1,"periodStart":null,"failure":null)"},
         // Odd bytes in a text that is shown again; wurzel's text is never rewritten.
         {{"1", "2\"\\\x01\x7f\xff\xc3\xa4\t", "0", "1"},
          0,
@@ -107,7 +107,7 @@ TEST(TamselCli, JsonExamples) {
          R"("koeff":"1","wurzel":"2\"\\\u0001\u007f\ufffd)"
          "\xc3\xa4"
          R"(\t","abs":"0","nenner":"1")",
-         R"(],"n":20,"periodStart":2)"},
+         R"(],"n":20,"periodStart":2,"failure":null)"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> args{"--json"};
@@ -119,6 +119,31 @@ TEST(TamselCli, JsonExamples) {
         const std::string tail = ",\"messages\":[" + c.tail + "}\n";
         ASSERT_GE(r.out.size(), tail.size());
         EXPECT_EQ(r.out.substr(r.out.size() - tail.size()), tail);
+    }
+}
+
+// Each way a run can fail, named in the JSON object.
+TEST(TamselCli, JsonNamesTheFailure) {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"1", "2", "-5", "1"}, "\"negative-x\""},
+        {{"1", "2", "0", "0"}, "\"zero-denominator\""},
+        {{"1", "-2", "0", "1"}, "\"negative-radicand\""},
+        {{"100000", "2", "0", "1"}, "\"int32-overflow\""},
+        {{"0", "0", "9007199254740994", "1"}, "\"beyond-2^53\""},
+        {{"1", "2566", "0", "1"}, "\"step-limit\""},
+        {{"1", "2", "1e400", "1"}, "\"unreadable-input\""},
+        {{"0.5", "2", "0", "1"}, "\"non-whole-input\""},
+        {{"1", "2", "9007199254740993", "1"}, "\"inexact-input\""},
+        {{"1", "2", "0", "1"}, "null"},
+    };
+    for (const auto& [numbers, failure] : cases) {
+        std::vector<std::string> args{"--json", "--"};
+        args.insert(args.end(), numbers.begin(), numbers.end());
+        const CliOutput r = Cli(args);
+        const std::string tail = std::string(",\"failure\":") + failure + "}\n";
+        ASSERT_GE(r.out.size(), tail.size());
+        EXPECT_EQ(r.out.substr(r.out.size() - tail.size()), tail) << numbers[0] << " " << numbers[1];
+        EXPECT_EQ(r.status, std::string(failure) == "null" ? 0 : 1);
     }
 }
 

@@ -5,14 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "../support/notation_run.h"
-#include "notation/result_notations.h"
+#include "../support/fake_host.h"
 #include "notation/text_holder.h"
 
 namespace tamsel {
 namespace {
 
-using test::NotationRun;
+using test::RecordedRun;
 
 TEST(StringTextHolder, DropLastCharRemovesOneUtf8Character) {
     const struct {
@@ -96,39 +95,35 @@ TEST(BracketNotation, OneLinePerRun) {
          "2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 5, 2, 2, ]"},
     };
     for (const auto& c : cases) {
-        NotationRun run(c.inputs, c.variant);
+        RecordedRun run(c.inputs, c.variant);
         run.Run();
-        EXPECT_EQ(run.box.Text(), std::string(c.line) + "\r\n")
+        EXPECT_EQ(run.notation.Text(), std::string(c.line) + "\r\n")
             << c.inputs[0] << " " << c.inputs[1] << " " << c.inputs[2] << " " << c.inputs[3] << " " << c.variant;
     }
 }
 
 TEST(BracketNotation, TwoRunsLeaveTwoLinesAfterTheTypedText) {
-    NotationRun run({"1", "2", "0", "1"}, false, "Wurzel 2:");
+    RecordedRun run({"1", "2", "0", "1"}, false, "Wurzel 2:");
     run.Run();
     run.host.inputs = {"1", "3", "0", "1"};
     run.Run();
-    EXPECT_EQ(run.box.Text(), "Wurzel 2:x = [ 1; 2   Periode 2 ]\r\nx = [ 1; 1, 2   Periode 1 2 ]\r\n");
+    EXPECT_EQ(run.notation.Text(), "Wurzel 2:x = [ 1; 2   Periode 2 ]\r\nx = [ 1; 1, 2   Periode 1 2 ]\r\n");
 }
 
 // The box emptied between a step's quotient and the drop of its separator:
 // the drop fails, and the line is closed on the failure path, with only the
 // recorded quotient listed.
 TEST(BracketNotation, DropOnAnEmptiedBoxTakesTheFailurePath) {
-    std::vector<std::string> log;
-    test::FakeHost host({"0", "2", "3", "1"}, false, log);
-    StringTextHolder box("alt");
-    ResultNotations notations(box, nullptr, host);
-    test::RecordingOutputs emptying(log, &notations);
-    emptying.afterStep = [&](int) { box.Clear(); };
-    ExpansionEngine engine(host, emptying);
-    EXPECT_EQ(engine.RunExpansion().end, RunEnd::Failed);
-    EXPECT_EQ(box.Text(), " ]\r\n");
-    EXPECT_EQ(host.messages, std::vector<test::Message>{test::kBadInput});
-    EXPECT_EQ(host.fractions, " 3\r\n/ 1\r\n\r\n");
-    const std::string calls = test::Joined(log);
-    EXPECT_EQ(calls.substr(calls.find("RationalEnd")),
-              "RationalEnd, ShowMessage Das ist keine gute Eingabe!, Closing, SetFractions");
+    RecordedRun run({"0", "2", "3", "1"}, false, "alt");
+    run.outputs.afterStep = [&](int) { run.notation.Clear(); };
+    const RunResult result = run.Run();
+    EXPECT_EQ(result.end, RunEnd::Failed);
+    EXPECT_EQ(result.failure, FailureReason::NotationEmptied);
+    EXPECT_EQ(run.notation.Text(), " ]\r\n");
+    EXPECT_EQ(run.host.messages, std::vector<Message>{test::kBadInput});
+    EXPECT_EQ(run.fractionList.Text(), " 3\r\n/ 1\r\n\r\n");
+    const std::string calls = test::Joined(run.log);
+    EXPECT_EQ(calls.substr(calls.find("RationalEnd")), "RationalEnd, ShowMessage Das ist keine gute Eingabe!, Closing");
 }
 
 }  // namespace

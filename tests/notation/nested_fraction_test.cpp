@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "../support/notation_run.h"
+#include "../support/fake_host.h"
 #include "../support/recording_surface.h"
 
 namespace tamsel {
@@ -52,7 +52,7 @@ void AppendPeriod(std::vector<Entry>& log, int p) {
 // from under that 2 (p = 2) to two rows below where the print of " 2" ended.
 TEST(NestedFraction, SqrtTwoLogInFull) {
     RecordingSurface surface;
-    test::NotationRun({"1", "2", "0", "1"}, false, "", &surface).Run();
+    test::RecordedRun({"1", "2", "0", "1"}, false, "", &surface).Run();
     const float bar = 3 + 2.4f;
     const std::vector<Entry> expected{
         {Op::Erase, "", PrintEnd::KeepRow, {}, {}, {33, 44}, {0, 0}},
@@ -97,7 +97,7 @@ TEST(NestedFraction, DrawsTheStaircaseAndPeriodExactly) {
     };
     for (const auto& c : cases) {
         RecordingSurface surface;
-        const RunResult result = test::NotationRun(c.inputs, c.variant, "", &surface).Run();
+        const RunResult result = test::RecordedRun(c.inputs, c.variant, "", &surface).Run();
         std::vector<Entry> expected = Head();
         for (std::size_t i = 0; i < c.quotients.size(); ++i) {
             AppendStep(expected, static_cast<int>(i + 1), c.quotients[i], c.variant ? "  - 1" : "  + 1");
@@ -118,7 +118,7 @@ TEST(NestedFraction, DrawsTheStaircaseAndPeriodExactly) {
 // period starts at step 3).
 TEST(NestedFraction, SignsFollowTheSwitchWhenItFlipsBetweenSteps) {
     RecordingSurface surface;
-    test::NotationRun run({"1", "2", "0", "1"}, false, "", &surface);
+    test::RecordedRun run({"1", "2", "0", "1"}, false, "", &surface);
     run.host.onYield = [&](int step) {
         run.host.variant = step % 2 == 0;
         return true;

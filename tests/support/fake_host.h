@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A window stand-in for runs under test: it records every call the run makes
-// on the host and at its output points in one log, in order.
+// A run under test with everything recorded: every call the run makes on its
+// host and at its output points goes into one log, in order, and the
+// results are written into plain-string boxes by the real notations.
 
 #include <array>
 #include <functional>
@@ -11,15 +12,11 @@
 #include <vector>
 
 #include "engine/expansion_engine.h"
-#include "engine/expansion_host.h"
+#include "engine/memory_host.h"
+#include "notation/result_notations.h"
+#include "notation/text_holder.h"
 
 namespace tamsel::test {
-
-struct Message {
-    std::string text;
-    MessageIcon icon = MessageIcon::None;
-    friend bool operator==(const Message&, const Message&) = default;
-};
 
 inline const Message kNegativeX{"Bitte x > 0 beachten", MessageIcon::Information};
 inline const Message kBadInput{"Das ist keine gute Eingabe!", MessageIcon::None};
@@ -45,57 +42,28 @@ inline std::string Joined(const std::vector<std::string>& log, std::size_t from 
     return text;
 }
 
-class FakeHost : public ExpansionHost {
+// The in-memory host, logging each call before it answers.
+class LoggingHost : public MemoryHost {
 public:
-    FakeHost(std::array<std::string, 4> texts, bool variantTicked, std::vector<std::string>& callLog)
-        : inputs(std::move(texts)), variant(variantTicked), log(callLog) {}
+    LoggingHost(std::array<std::string, 4> texts, bool variantTicked, std::vector<std::string>& callLog)
+        : MemoryHost(std::move(texts), variantTicked), log(callLog) {}
 
-    bool VariantSelected() const override { return variant; }
     std::string InputText(InputBox box) const override {
         log.push_back("InputText " + std::string(kBoxNames[Index(box)]));
-        return inputs[Index(box)];
+        return MemoryHost::InputText(box);
     }
     void SetInputText(InputBox box, const std::string& text) override {
         log.push_back("SetInputText " + std::string(kBoxNames[Index(box)]) + "=" + text);
-        inputs[Index(box)] = text;
+        MemoryHost::SetInputText(box, text);
     }
     bool Yield() override {
         log.push_back("Yield");
-        ++yields;
-        return onYield ? onYield(yields) : true;
+        return MemoryHost::Yield();
     }
     void ShowMessage(const std::string& text, MessageIcon icon) override {
         log.push_back("ShowMessage " + text);
-        messages.push_back({text, icon});
+        MemoryHost::ShowMessage(text, icon);
     }
-    void ShowTrace() override {
-        log.push_back("ShowTrace");
-        traceVisible = true;
-    }
-    void SetTrace(const std::string& text) override {
-        log.push_back("SetTrace");
-        trace = text;
-    }
-    void AppendTrace(const std::string& text) override {
-        log.push_back("AppendTrace");
-        trace += text;
-    }
-    void SetFractions(const std::string& text) override {
-        log.push_back("SetFractions");
-        fractions = text;
-    }
-
-    std::array<std::string, 4> inputs;
-    bool variant = false;
-    // What the boxes showed before the run: a run must replace both.
-    std::string trace = "Spur des letzten Laufs";
-    std::string fractions = "Brüche des letzten Laufs";
-    bool traceVisible = false;
-    std::vector<Message> messages;
-    int yields = 0;
-    // Called at every yield with its number (1 for the first step); the
-    // result is the yield's answer. Unset: always true.
-    std::function<bool(int)> onYield;
 
 private:
     static constexpr const char* kBoxNames[] = {"koeff", "wurzel", "abs", "nenner"};
@@ -111,10 +79,17 @@ public:
 
     void RunOpening() override { Pass("RunOpening", &OutputPoints::RunOpening); }
     void RunStart() override { Pass("RunStart", &OutputPoints::RunStart); }
+    void InputsReduced(const QuadIrrational& x) override { Pass("InputsReduced", &OutputPoints::InputsReduced, x); }
+    void QuotientPulled(int n, double k) override {
+        Pass("QuotientPulled " + std::to_string(n) + " " + Num(k), &OutputPoints::QuotientPulled, n, k);
+    }
     void StepRecorded(int n, double k) override {
         quotients.push_back(k);
         Pass("StepRecorded " + std::to_string(n) + " " + Num(k), &OutputPoints::StepRecorded, n, k);
         if (afterStep) afterStep(n);
+    }
+    void QuadIrrationalReached(const QuadIrrational& x) override {
+        Pass("QuadIrrationalReached", &OutputPoints::QuadIrrationalReached, x);
     }
     void RationalEnd() override { Pass("RationalEnd", &OutputPoints::RationalEnd); }
     void PeriodFound(std::int32_t p, int n) override {
@@ -124,16 +99,20 @@ public:
         periodQuotients.push_back(k);
         Pass("PeriodQuotient " + Num(k), &OutputPoints::PeriodQuotient, k);
     }
-    void Closing() override { Pass("Closing", &OutputPoints::Closing); }
+    void Closing(const std::vector<Fraction>& list) override {
+        fractions = list;
+        Pass("Closing", &OutputPoints::Closing, list);
+    }
 
     std::vector<double> quotients;
     std::vector<double> periodQuotients;
+    std::vector<Fraction> fractions;
     // Called after each step-recorded point has been handed on.
     std::function<void(int)> afterStep;
 
 private:
-    template <typename... Args>
-    void Pass(const std::string& entry, void (OutputPoints::*point)(Args...), Args... args) {
+    template <typename... Params, typename... Args>
+    void Pass(const std::string& entry, void (OutputPoints::*point)(Params...), const Args&... args) {
         log.push_back(entry);
         if (inner) (inner->*point)(args...);
     }
@@ -141,15 +120,29 @@ private:
     OutputPoints* inner;
 };
 
-// One run on the four texts with everything recorded.
+// One run on the four texts with everything recorded; the boxes start with
+// the texts of an earlier run, which the run must replace (the bracket line
+// is appended to its box's text). Where a surface is given, the nested
+// fraction is drawn on it.
 struct RecordedRun {
-    RecordedRun(std::array<std::string, 4> texts, bool variant)
-        : host(std::move(texts), variant, log), outputs(log), engine(host, outputs) {}
+    RecordedRun(std::array<std::string, 4> texts, bool variant, std::string notationBefore = "",
+                DrawingSurface* drawing = nullptr)
+        : host(std::move(texts), variant, log),
+          notation(std::move(notationBefore)),
+          trace("Spur des letzten Laufs"),
+          fractionList("Brüche des letzten Laufs"),
+          notations({notation, trace, fractionList, drawing}, host),
+          outputs(log, &notations),
+          engine(host, outputs) {}
 
     RunResult Run() { return engine.RunExpansion(); }
 
     std::vector<std::string> log;
-    FakeHost host;
+    LoggingHost host;
+    StringTextHolder notation;
+    StringTextHolder trace;
+    StringTextHolder fractionList;
+    ResultNotations notations;
     RecordingOutputs outputs;
     ExpansionEngine engine;
 };

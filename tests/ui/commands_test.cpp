@@ -5,12 +5,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../support/recording_surface.h"
-#include "ui/help_text.h"
-#include "ui/parameter_editing.h"
 #include "window_fixture.h"
 
-namespace tamsel::testing {
+namespace tamsel::test {
 namespace {
 
 // ---- The view switch ----------------------------------------------------
@@ -71,38 +68,6 @@ TEST_F(WindowTest, ClearingEmptiesBothAreasAndKeepsTheLists) {
 
 // ---- Parameter editing --------------------------------------------------
 
-TEST(ParameterStep, StepsWithinTheBounds) {
-    struct Row {
-        const char* text;
-        int step;
-        std::optional<double> bound;
-        std::optional<std::string> result;
-    };
-    const Row rows[] = {
-        {"2", -1, 1.0, "1"},
-        {"1", -1, 1.0, std::nullopt},
-        {"1", +1, std::nullopt, "2"},
-        {"1", -1, 0.0, "0"},
-        {"0", -1, 0.0, std::nullopt},
-        {"-3", -1, 0.0, std::nullopt},
-        {"-3", +1, std::nullopt, "-2"},
-        {"0", -1, std::nullopt, "-1"},
-        {"-4", -1, 1.0, std::nullopt},
-        {" 7", +1, std::nullopt, "8"},
-        {"12abc", +1, std::nullopt, "13"},
-        {"1 2", +1, std::nullopt, "13"},
-        {"", +1, std::nullopt, "1"},
-        {"", -1, 0.0, std::nullopt},
-        {"abc", -1, 1.0, std::nullopt},
-        {"0.5", -1, 0.0, "-0.5"},
-        {"1e400", +1, std::nullopt, std::nullopt},
-        {"1e3", +1, std::nullopt, "1001"},
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(SteppedText(row.text, row.step, row.bound), row.result) << '"' << row.text << "\" " << row.step;
-    }
-}
-
 TEST_F(WindowTest, StepButtonsEditTheirOwnBox) {
     struct Row {
         const char* button;
@@ -129,10 +94,10 @@ TEST_F(WindowTest, StepButtonsEditTheirOwnBox) {
 // ---- Information ------------------------------------------------------------
 
 TEST_F(WindowTest, InformationBoxHasOneButtonAndChangesNothing) {
-    MessageCloser closer;
+    MessageBoxCloser closer;
     Action("cmdInfo")->trigger();
     ASSERT_EQ(closer.Seen().size(), 1u);
-    const SeenMessage& box = closer.Seen()[0];
+    const MessageBoxCloser::SeenBox& box = closer.Seen()[0];
     EXPECT_EQ(box.title, "Programmiert von");
     EXPECT_FALSE(box.text.isEmpty());
     EXPECT_EQ(box.icon, QMessageBox::Information);
@@ -188,7 +153,7 @@ TEST_F(WindowTest, EndingTheProgramDuringARunStopsIt) {
 }
 
 TEST_F(WindowTest, InformationDuringARunPausesIt) {
-    MessageCloser closer;
+    MessageBoxCloser closer;
     QTimer::singleShot(0, window.get(), [&] { Action("cmdInfo")->trigger(); });
     Action("cmdKette")->trigger();
     ASSERT_EQ(closer.Seen().size(), 1u);
@@ -196,22 +161,5 @@ TEST_F(WindowTest, InformationDuringARunPausesIt) {
     EXPECT_EQ(Text(Box("picture2")), "x = [ 1; 2   Periode 2 ]\r\n");
 }
 
-// ---- Help text ----------------------------------------------------------
-
-// Fifteen lines from the top left, each print ending its line.
-TEST(HelpText, FifteenLinesFromTheTopLeft) {
-    test::RecordingSurface area;
-    PrintHelpText(area);
-    const std::vector<test::Entry>& log = area.Log();
-    ASSERT_EQ(log.size(), 15u);
-    for (std::size_t i = 0; i < log.size(); ++i) {
-        EXPECT_EQ(log[i], test::PrintEndingLine(log[i].text, {0, test::kFakeLineHeight * static_cast<float>(i)})) << i;
-    }
-    EXPECT_EQ(log[0].text, "Kettenbruchentwicklung");
-    EXPECT_EQ(log[4].text, "Im selben Fenster wählt man, ob man den üblichen Algorithmus nach Oskar Perron,");
-    EXPECT_EQ(log[14].text, "quadratischen Irrationalitäten angezeigt.");
-    for (const int empty : {1, 3, 7, 10, 12}) EXPECT_EQ(log[empty].text, "") << empty;
-}
-
 }  // namespace
-}  // namespace tamsel::testing
+}  // namespace tamsel::test

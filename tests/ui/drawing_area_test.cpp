@@ -188,7 +188,7 @@ TEST(DrawingArea, DrawingSurvivesShowingHidingAndCovering) {
 }
 
 // The nested fraction in the real window, on a 1024 × 768 screen.
-class DrawingAreaInTheWindow : public testing::WindowTest {
+class DrawingAreaInTheWindow : public test::WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();

@@ -8,31 +8,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "cli/cli_host.h"
-#include "engine/expansion_engine.h"
-#include "notation/result_notations.h"
-#include "notation/text_holder.h"
+#include "notation/text_run.h"
 #include "window_fixture.h"
 
-namespace tamsel::testing {
+namespace tamsel::test {
 namespace {
-
-// What a run on plain strings gives for the same inputs: the window must show the same.
-struct ExpectedRun {
-    std::string notation, trace, fractions;
-    std::array<std::string, 4> inputs;
-    std::vector<std::string> messages;
-};
-
-ExpectedRun RunOnStrings(const std::array<std::string, 4>& inputs, bool variant) {
-    std::ostringstream sink;
-    CliHost host(inputs, variant, sink);
-    StringTextHolder notation;
-    ResultNotations notations(notation, nullptr, host);
-    ExpansionEngine engine(host, notations);
-    engine.RunExpansion();
-    return {notation.Text(), host.Trace(), host.Fractions(), host.Inputs(), host.Messages()};
-}
 
 // ---- Controls, menu and layout --------------------------------------------
 
@@ -225,18 +205,20 @@ TEST_P(WindowRun, ShowsWhatTheRunProduces) {
     const RunCase& c = GetParam();
     SetInputs(c.inputs[0], c.inputs[1], c.inputs[2], c.inputs[3]);
     Find<QCheckBox>("Check1")->setChecked(c.variant);
-    MessageCloser closer;
+    MessageBoxCloser closer;
     Action("cmdKette")->trigger();
 
-    const ExpectedRun expected = RunOnStrings({c.inputs[0], c.inputs[1], c.inputs[2], c.inputs[3]}, c.variant);
-    EXPECT_EQ(Text(Box("picture2")), expected.notation);
+    const TextRun expected = RunOnTexts({c.inputs[0], c.inputs[1], c.inputs[2], c.inputs[3]}, c.variant);
+    EXPECT_EQ(Text(Box("picture2")), expected.bracketNotation);
     EXPECT_EQ(Text(Box("Text1")), expected.trace);
-    EXPECT_EQ(Text(Box("Text2")), expected.fractions);
+    EXPECT_EQ(Text(Box("Text2")), expected.fractionList);
     EXPECT_EQ(Input("txtKoeff")->text().toStdString(), expected.inputs[0]);
     EXPECT_EQ(Input("txtWurzel")->text().toStdString(), expected.inputs[1]);
     EXPECT_EQ(Input("txtAbs")->text().toStdString(), expected.inputs[2]);
     EXPECT_EQ(Input("txtNenner")->text().toStdString(), expected.inputs[3]);
-    EXPECT_EQ(closer.Texts(), expected.messages);
+    std::vector<std::string> messages;
+    for (const Message& m : expected.messages) messages.push_back(m.text);
+    EXPECT_EQ(closer.Texts(), messages);
     EXPECT_FALSE(Box("Text1")->isHidden());
 }
 
@@ -268,14 +250,14 @@ TEST_F(WindowTest, SquareRootOfTwoTextsInTheBoxes) {
 
 TEST_F(WindowTest, NegativeXShowsBothMessagesWithTheirIcons) {
     SetInputs("1", "2", "-5", "1");
-    MessageCloser closer;
+    MessageBoxCloser closer;
     Action("cmdKette")->trigger();
     ASSERT_EQ(closer.Seen().size(), 2u);
     EXPECT_EQ(closer.Seen()[0].text, "Bitte x > 0 beachten");
     EXPECT_EQ(closer.Seen()[0].icon, QMessageBox::Information);
     EXPECT_EQ(closer.Seen()[1].text, "Das ist keine gute Eingabe!");
     EXPECT_EQ(closer.Seen()[1].icon, QMessageBox::NoIcon);
-    for (const SeenMessage& m : closer.Seen()) {
+    for (const MessageBoxCloser::SeenBox& m : closer.Seen()) {
         EXPECT_EQ(m.title, "Tamsel");
         EXPECT_EQ(m.buttons, 1);
     }
@@ -332,4 +314,4 @@ TEST_F(WindowTest, DoubleClicksStartARun) {
 }
 
 }  // namespace
-}  // namespace tamsel::testing
+}  // namespace tamsel::test

@@ -1,60 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include "ui/main_window.h"
+#include "ui/message_box_closer.h"
 #include "ui/text_boxes.h"
 
-namespace tamsel::testing {
+namespace tamsel::test {
 
 // A box's text as the program sees it.
 inline std::string Text(const QPlainTextEdit* box) { return ProgramTextOfBox(*box); }
-
-// A message box as the user saw it.
-struct SeenMessage {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon;
-    int buttons;
-};
-
-// Closes every modal message box as soon as it appears and remembers it.
-class MessageCloser {
-public:
-    MessageCloser() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            seen_.push_back({box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size())});
-            box->accept();
-        });
-        timer_.start();
-    }
-    const std::vector<SeenMessage>& Seen() const { return seen_; }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const auto& m : seen_) texts.push_back(m.text.toStdString());
-        return texts;
-    }
-
-private:
-    QTimer timer_;
-    std::vector<SeenMessage> seen_;
-};
 
 // A fresh window laid out for a 1024 x 768 screen and shown offscreen.
 class WindowTest : public ::testing::Test {
@@ -85,4 +48,4 @@ protected:
     std::unique_ptr<MainWindow> window;
 };
 
-}  // namespace tamsel::testing
+}  // namespace tamsel::test

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/parameter_editing.h"
+#include "engine/parameter_step.h"
 
 #include "engine/input_number.h"
 #include "engine/number_text.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/help_text.h"
+#include "notation/help_text.h"
 
 namespace tamsel {
 
