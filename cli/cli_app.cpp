@@ -6,6 +6,9 @@
 #include <sstream>
 
 #include "cli/cli_host.h"
+#include "cli/export_options.h"
+#include "cli/export_output.h"
+#include "cli/export_recorder.h"
 #include "cli/json_text.h"
 #include "engine/expansion_engine.h"
 #include "notation/result_notations.h"
@@ -23,11 +26,21 @@ constexpr const char* kUsage =
     "\n"
     "  --variant   Variante des Algorithmus: nächstgrößere Ganzzahl herausziehen\n"
     "  --json      Ergebnis als ein JSON-Objekt ausgeben\n"
+    "  --svg DATEI den gezeichneten Kettenbruch als SVG-Bild in DATEI schreiben;\n"
+    "              --svg - schreibt es statt der üblichen Ausgabe auf die Standardausgabe\n"
+    "  --size BxH  Größe der Zeichenfläche in Pixeln (Vorgabe 840x507 wie im Fenster\n"
+    "              bei 1024 x 768); was darüber hinausreicht, vergrößert das Bild\n"
+    "  --window-colours  die Farben des Fensters statt Schwarz auf Weiß\n"
+    "  --tex       statt der üblichen Ausgabe ein LaTeX-Fragment (amsmath) ausgeben\n"
+    "  --depth N   mit --tex: Stufen des Kettenbruchs und Zahl der Näherungsbrüche\n"
+    "              (1 bis 100, Vorgabe 6)\n"
+    "  --standalone  mit --tex: ein vollständiges LaTeX-Dokument ausgeben\n"
     "  --help      diese Hilfe zeigen\n"
     "  --version   Versionsnummer zeigen\n"
     "  --          alle folgenden Argumente sind Zahlen\n"
     "\n"
-    "Rückgabewert: 0 regulär beendet, 1 keine gute Eingabe, 2 falscher Aufruf.\n";
+    "Rückgabewert: 0 regulär beendet, 1 keine gute Eingabe, 2 falscher Aufruf,\n"
+    "3 Datei oder Ausgabe nicht geschrieben.\n";
 
 struct Options {
     bool variant = false;
@@ -154,9 +167,16 @@ void PrintJson(const std::string& notation, const CliHost& host, const RunResult
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> args = arguments;
+    ExportOptions exports;
     Options options;
-    if (!ParseOptions(args, options, err)) {
+    if (!TakeExportOptions(args, exports, err) || !ParseOptions(args, options, err)) {
+        err << kUsage;
+        return 2;
+    }
+    if (options.json && ExportReplacesUsualOutput(exports)) {
+        err << "tamsel-cli: --json und eine Ausgabe von --tex oder --svg - schließen einander aus\n" << kUsage;
         err << kUsage;
         return 2;
     }
@@ -173,13 +193,19 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                  err);
     StringTextHolder notation;
     ResultNotations notations(notation, nullptr, host);
-    ExpansionEngine engine(host, notations);
+    ExportRecorder recorder(notations);
+    ExpansionEngine engine(host, recorder);
     const RunResult result = engine.RunExpansion();
 
-    if (options.json) {
-        PrintJson(notation.Text(), host, result, engine.State().n, out);
-    } else {
-        PrintPlain(notation.Text(), host, out);
+    if (!ExportReplacesUsualOutput(exports)) {
+        if (options.json) {
+            PrintJson(notation.Text(), host, result, engine.State().n, out);
+        } else {
+            PrintPlain(notation.Text(), host, out);
+        }
+    }
+    if (ExportRequested(exports) && !WriteExports(exports, recorder.Result(engine.State(), host), out, err)) {
+        return 3;
     }
     return result.end == RunEnd::Regular ? 0 : 1;
 }
