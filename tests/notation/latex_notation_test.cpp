@@ -71,6 +71,15 @@ TEST(LatexNotation, Expansions) {
          {Quotients({1, 3, 1}), 1, false, false, Fractions({{1, 1}})},
          1,
          Displays(R"(x = 1 + \dotsb)", R"(x = [\overline{1; 3, 1}])", R"(\frac{1}{1},\quad \dotsc)")},
+        // √211: a period of 26 from step 2, written out in full.
+        {"Sqrt211",
+         {Quotients({14, 1, 1, 9, 5, 1, 2, 2, 1, 1, 4, 3, 1, 13, 1, 3, 4, 1, 1, 2, 2, 1, 5, 9, 1, 1, 28}), 2, false,
+          false, Fractions({{14, 1}, {15, 1}, {29, 2}, {276, 19}, {1409, 97}, {1685, 116}, {4779, 329}})},
+         6,
+         Displays(R"(x = 14 + \cfrac{1}{1 + \cfrac{1}{1 + \cfrac{1}{9 + \cfrac{1}{5 + \cfrac{1}{1 + \dotsb}}}}})",
+                  R"(x = [14; \overline{1, 1, 9, 5, 1, 2, 2, 1, 1, 4, 3, 1, 13, 1, 3, 4, 1, 1, 2, 2, 1, 5, 9, 1, 1, 28}])",
+                  R"(\frac{14}{1},\quad \frac{15}{1},\quad \frac{29}{2},\quad \frac{276}{19},\quad \frac{1409}{97},)"
+                  R"(\quad \frac{1685}{116},\quad \dotsc)")},
         // A rational x ends without dots.
         {"ThreeHalves",
          {Quotients({1, 2}), std::nullopt, true, false, Fractions({{1, 1}, {3, 2}})},
