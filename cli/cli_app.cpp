@@ -177,7 +177,6 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     if (options.json && ExportReplacesUsualOutput(exports)) {
         err << "tamsel-cli: --json und eine Ausgabe von --tex oder --svg - schließen einander aus\n" << kUsage;
-        err << kUsage;
         return 2;
     }
     if (options.help) {

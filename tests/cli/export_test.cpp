@@ -295,17 +295,14 @@ TEST(TamselCliExport, FilesThatCannotBeWritten) {
 }
 
 TEST(TamselCliExport, JsonDoesNotShareStandardOutputWithAnExport) {
+    const std::string usage = Cli({"--help"}).out;
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--json", "--tex", "1", "2", "0", "1"},
           std::vector<std::string>{"--svg", "-", "--json", "1", "2", "0", "1"}}) {
         const CliOutput r = Cli(args);
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err.rfind("tamsel-cli: --json und eine Ausgabe von --tex oder --svg - schließen einander aus\n"
-                              "Aufruf: tamsel-cli ",
-                              0),
-                  0u)
-            << r.err;
+        EXPECT_EQ(r.err, "tamsel-cli: --json und eine Ausgabe von --tex oder --svg - schließen einander aus\n" + usage);
     }
 }
 

@@ -76,10 +76,11 @@ TEST(LatexNotation, Expansions) {
          {Quotients({14, 1, 1, 9, 5, 1, 2, 2, 1, 1, 4, 3, 1, 13, 1, 3, 4, 1, 1, 2, 2, 1, 5, 9, 1, 1, 28}), 2, false,
           false, Fractions({{14, 1}, {15, 1}, {29, 2}, {276, 19}, {1409, 97}, {1685, 116}, {4779, 329}})},
          6,
-         Displays(R"(x = 14 + \cfrac{1}{1 + \cfrac{1}{1 + \cfrac{1}{9 + \cfrac{1}{5 + \cfrac{1}{1 + \dotsb}}}}})",
-                  R"(x = [14; \overline{1, 1, 9, 5, 1, 2, 2, 1, 1, 4, 3, 1, 13, 1, 3, 4, 1, 1, 2, 2, 1, 5, 9, 1, 1, 28}])",
-                  R"(\frac{14}{1},\quad \frac{15}{1},\quad \frac{29}{2},\quad \frac{276}{19},\quad \frac{1409}{97},)"
-                  R"(\quad \frac{1685}{116},\quad \dotsc)")},
+         Displays(
+             R"(x = 14 + \cfrac{1}{1 + \cfrac{1}{1 + \cfrac{1}{9 + \cfrac{1}{5 + \cfrac{1}{1 + \dotsb}}}}})",
+             R"(x = [14; \overline{1, 1, 9, 5, 1, 2, 2, 1, 1, 4, 3, 1, 13, 1, 3, 4, 1, 1, 2, 2, 1, 5, 9, 1, 1, 28}])",
+             R"(\frac{14}{1},\quad \frac{15}{1},\quad \frac{29}{2},\quad \frac{276}{19},\quad \frac{1409}{97},)"
+             R"(\quad \frac{1685}{116},\quad \dotsc)")},
         // A rational x ends without dots.
         {"ThreeHalves",
          {Quotients({1, 2}), std::nullopt, true, false, Fractions({{1, 1}, {3, 2}})},
