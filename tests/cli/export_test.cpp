@@ -53,47 +53,36 @@ public:
     std::filesystem::path path;
 };
 
+// The options as one line: SVG file, size, colours, then the LaTeX settings.
+std::string Described(const ExportOptions& o) {
+    return "svg=" + o.svgFile.value_or("(keine)") + " " + std::to_string(o.width) + "x" + std::to_string(o.height) +
+           (o.windowColours ? " fenster" : " druck") + (o.tex ? " tex" : " -") + " depth=" + std::to_string(o.depth) +
+           (o.standalone ? " standalone" : "");
+}
+
 TEST(ExportOptions, TakesItsOptionsAndLeavesTheRest) {
     const struct {
         std::vector<std::string> args;
         std::vector<std::string> rest;
-        std::string svg;  // empty: none
-        int width, height;
-        bool windowColours, tex;
-        int depth;
-        bool standalone;
+        std::string options;
     } cases[] = {
-        {{"1", "2", "0", "1"}, {"1", "2", "0", "1"}, "", 840, 507, false, false, 6, false},
+        {{"1", "2", "0", "1"}, {"1", "2", "0", "1"}, "svg=(keine) 840x507 druck - depth=6"},
         {{"--svg", "a.svg", "--variant", "1", "2", "0", "1"},
          {"--variant", "1", "2", "0", "1"},
-         "a.svg",
-         840,
-         507,
-         false,
-         false,
-         6,
-         false},
+         "svg=a.svg 840x507 druck - depth=6"},
         {{"--svg=-", "--size", "1024X300", "--window-colours", "-1", "2", "5", "1"},
          {"-1", "2", "5", "1"},
-         "-",
-         1024,
-         300,
-         true,
-         false,
-         6,
-         false},
-        {{"--tex", "--depth=100", "--standalone", "--json"}, {"--json"}, "", 840, 507, false, true, 100, true},
+         "svg=- 1024x300 fenster - depth=6"},
+        {{"--tex", "--depth=100", "--standalone", "--json"},
+         {"--json"},
+         "svg=(keine) 840x507 druck tex depth=100 standalone"},
         {{"--svg", "b.svg", "--window-colors", "--size=1x1", "--tex", "--depth", "1"},
          {},
-         "b.svg",
-         1,
-         1,
-         true,
-         true,
-         1,
-         false},
+         "svg=b.svg 1x1 fenster tex depth=1"},
         // After "--" nothing is an option any more.
-        {{"--tex", "--", "--svg", "x", "1", "2"}, {"--", "--svg", "x", "1", "2"}, "", 840, 507, false, true, 6, false},
+        {{"--tex", "--", "--svg", "x", "1", "2"},
+         {"--", "--svg", "x", "1", "2"},
+         "svg=(keine) 840x507 druck tex depth=6"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> args = c.args;
@@ -101,13 +90,7 @@ TEST(ExportOptions, TakesItsOptionsAndLeavesTheRest) {
         std::ostringstream err;
         ASSERT_TRUE(TakeExportOptions(args, options, err)) << err.str();
         EXPECT_EQ(args, c.rest);
-        EXPECT_EQ(options.svgFile.value_or(""), c.svg);
-        EXPECT_EQ(options.width, c.width);
-        EXPECT_EQ(options.height, c.height);
-        EXPECT_EQ(options.windowColours, c.windowColours);
-        EXPECT_EQ(options.tex, c.tex);
-        EXPECT_EQ(options.depth, c.depth);
-        EXPECT_EQ(options.standalone, c.standalone);
+        EXPECT_EQ(Described(options), c.options);
         EXPECT_EQ(err.str(), "");
     }
 }
