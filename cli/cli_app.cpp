@@ -3,6 +3,9 @@
 
 #include <optional>
 
+#include "cli/export_options.h"
+#include "cli/export_output.h"
+#include "cli/output_failure.h"
 #include "cli/run_output.h"
 #include "engine/input_number.h"
 #include "engine/number_text.h"
@@ -19,14 +22,23 @@ constexpr const char* kHelp =
     "Entwickelt x = (KOEFF * Wurzel(WURZEL) + ABS) / NENNER in einen Kettenbruch.\n"
     "Jede Zahl wird gelesen wie der Text des zugehörigen Eingabefelds im Fenster.\n"
     "\n"
-    "  --variant       Variante des Algorithmus: nächstgrößere Ganzzahl herausziehen\n"
-    "  --json          Ergebnis als ein JSON-Objekt ausgeben\n"
-    "  -h, --help      diese Hilfe zeigen\n"
-    "  -V, --version   Versionsnummer zeigen\n"
-    "  --              alle folgenden Argumente sind Zahlen\n"
+    "  --variant           Variante des Algorithmus: nächstgrößere Ganzzahl herausziehen\n"
+    "  --json              Ergebnis als ein JSON-Objekt ausgeben\n"
+    "  --svg DATEI         den gezeichneten Kettenbruch als SVG-Bild in DATEI schreiben;\n"
+    "                      --svg - schreibt es statt der üblichen Ausgabe auf die Standardausgabe\n"
+    "  --size BxH          mit --svg: Größe der Zeichenfläche in Pixeln (Vorgabe 840x507 wie im\n"
+    "                      Fenster bei 1024 x 768); was darüber hinausreicht, vergrößert das Bild\n"
+    "  --window-colours    mit --svg: die Farben des Fensters statt Schwarz auf Weiß\n"
+    "  --tex               statt der üblichen Ausgabe ein LaTeX-Fragment (amsmath) ausgeben\n"
+    "  --depth N           mit --tex: Stufen des Kettenbruchs und Zahl der Näherungsbrüche\n"
+    "                      (1 bis 100, Vorgabe 6)\n"
+    "  --standalone        mit --tex: ein vollständiges LaTeX-Dokument ausgeben\n"
+    "  -h, --help          diese Hilfe zeigen\n"
+    "  -V, --version       Versionsnummer zeigen\n"
+    "  --                  alle folgenden Argumente sind Zahlen\n"
     "\n"
     "Rückgabewert: 0 regulär beendet, 1 keine gute Eingabe, 2 falscher Aufruf,\n"
-    "3 die Ausgabe ließ sich nicht schreiben.\n";
+    "3 eine Datei oder die Ausgabe ließ sich nicht schreiben.\n";
 
 constexpr const char* kHelpHint = "Mehr dazu mit „tamsel-cli --help“.\n";
 
@@ -88,16 +100,23 @@ void ReportPartialReadings(const std::vector<std::string>& numbers, std::ostream
 int Written(std::ostream& out, std::ostream& err, int status) {
     out.flush();
     if (out) return status;
-    err << "tamsel-cli: Die Ausgabe ließ sich nicht schreiben.\n";
+    err << kOutputNotWritten;
     return 3;
 }
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> args = arguments;
+    ExportOptions exports;
     Options options;
-    if (!ParseOptions(args, options, err)) {
+    if (!TakeExportOptions(args, exports, err) || !ParseOptions(args, options, err)) {
         err << kUsageLine << kHelpHint;
+        return 2;
+    }
+    if (options.json && ExportReplacesUsualOutput(exports)) {
+        err << "tamsel-cli: --json und eine Ausgabe von --tex oder --svg - schließen einander aus\n"
+            << kUsageLine << kHelpHint;
         return 2;
     }
     if (options.help) {
@@ -113,10 +132,15 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const TextRun run =
         RunOnTexts({options.numbers[0], options.numbers[1], options.numbers[2], options.numbers[3]}, options.variant);
     for (const Message& message : run.messages) err << message.text << "\n";
-    if (options.json) {
-        PrintJson(run, out);
-    } else {
-        PrintPlain(run, out);
+    if (!ExportReplacesUsualOutput(exports)) {
+        if (options.json) {
+            PrintJson(run, out);
+        } else {
+            PrintPlain(run, out);
+        }
+    }
+    if (ExportRequested(exports) && !WriteExports(exports, ExportOfWindowRun(run, options.variant), out, err)) {
+        return 3;
     }
     return Written(out, err, run.result.end == RunEnd::Regular ? 0 : 1);
 }

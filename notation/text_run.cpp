@@ -22,9 +22,17 @@ public:
         ResultNotations::QuotientPulled(n, k);
         run_.traceRows.back().quotient = k;
     }
+    void StepRecorded(int n, double k) override {
+        ResultNotations::StepRecorded(n, k);
+        run_.quotients.push_back(k);
+    }
     void QuadIrrationalReached(const QuadIrrational& x) override {
         ResultNotations::QuadIrrationalReached(x);
         run_.traceRows.push_back({x, std::nullopt});
+    }
+    void RationalEnd() override {
+        ResultNotations::RationalEnd();
+        run_.rationalEnd = true;
     }
     void Closing(const std::vector<Fraction>& fractions) override {
         ResultNotations::Closing(fractions);

@@ -30,6 +30,8 @@ struct TextRun {
     std::string trace;
     std::string fractionList;
     std::vector<TraceRow> traceRows;
+    std::vector<double> quotients;  // of the recorded steps
+    bool rationalEnd = false;       // the denominator became 0
     std::vector<Fraction> fractions;
 };
 

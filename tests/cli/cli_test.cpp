@@ -204,7 +204,7 @@ TEST(TamselCli, HelpAndVersion) {
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
     EXPECT_EQ(help.out.rfind(kUsageFirstLine, 0), 0u);
-    EXPECT_NE(help.out.find("3 die Ausgabe ließ sich nicht schreiben"), std::string::npos);
+    EXPECT_NE(help.out.find("3 eine Datei oder die Ausgabe ließ sich nicht schreiben"), std::string::npos);
     EXPECT_EQ(Cli({"--json", "--help", "1"}).out, help.out);
     EXPECT_EQ(Cli({"-h"}).out, help.out);
 
@@ -252,7 +252,7 @@ TEST(TamselCli, OutputThatCannotBeWrittenIsAFailure) {
         std::ostream out(&refusing);
         std::ostringstream err;
         EXPECT_EQ(RunCli(args, out, err), 3) << args[0];
-        EXPECT_EQ(err.str(), "tamsel-cli: Die Ausgabe ließ sich nicht schreiben.\n");
+        EXPECT_EQ(err.str(), "tamsel-cli: die Ausgabe kann nicht geschrieben werden\n");
     }
 }
 

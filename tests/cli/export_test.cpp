@@ -1,0 +1,282 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// tamsel-cli's exports: the options, what a run hands to them, and the files
+// and texts written.
+
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_app.h"
+#include "cli/export_options.h"
+#include "cli/export_output.h"
+#include "notation/text_run.h"
+
+namespace tamsel {
+namespace {
+
+struct CliOutput {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliOutput Cli(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = RunCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+class TempDir {
+public:
+    TempDir() {
+        std::string name = (std::filesystem::temp_directory_path() / "tamsel-export-XXXXXX").string();
+        if (mkdtemp(name.data())) path = name;
+    }
+    ~TempDir() {
+        if (!path.empty()) std::filesystem::remove_all(path);
+    }
+    std::filesystem::path path;
+};
+
+// The options as one line: SVG file, size, colours, then the LaTeX settings.
+std::string Described(const ExportOptions& o) {
+    return "svg=" + o.svgFile.value_or("(keine)") + " " + std::to_string(o.width) + "x" + std::to_string(o.height) +
+           (o.windowColours ? " fenster" : " druck") + (o.tex ? " tex" : " -") + " depth=" + std::to_string(o.depth) +
+           (o.standalone ? " standalone" : "");
+}
+
+TEST(ExportOptions, TakesItsOptionsAndLeavesTheRest) {
+    const struct {
+        std::vector<std::string> args;
+        std::vector<std::string> rest;
+        std::string options;
+    } cases[] = {
+        {{"1", "2", "0", "1"}, {"1", "2", "0", "1"}, "svg=(keine) 840x507 druck - depth=6"},
+        {{"--svg", "a.svg", "--variant", "1", "2", "0", "1"},
+         {"--variant", "1", "2", "0", "1"},
+         "svg=a.svg 840x507 druck - depth=6"},
+        {{"--svg=-", "--size", "1024X300", "--window-colours", "-1", "2", "5", "1"},
+         {"-1", "2", "5", "1"},
+         "svg=- 1024x300 fenster - depth=6"},
+        {{"--tex", "--depth=100", "--standalone", "--json"},
+         {"--json"},
+         "svg=(keine) 840x507 druck tex depth=100 standalone"},
+        {{"--svg", "b.svg", "--window-colors", "--size=1x1", "--tex", "--depth", "1"},
+         {},
+         "svg=b.svg 1x1 fenster tex depth=1"},
+        // After "--" nothing is an option any more.
+        {{"--tex", "--", "--svg", "x", "1", "2"},
+         {"--", "--svg", "x", "1", "2"},
+         "svg=(keine) 840x507 druck tex depth=6"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.args;
+        ExportOptions options;
+        std::ostringstream err;
+        ASSERT_TRUE(TakeExportOptions(args, options, err)) << err.str();
+        EXPECT_EQ(args, c.rest);
+        EXPECT_EQ(Described(options), c.options);
+        EXPECT_EQ(err.str(), "");
+    }
+}
+
+TEST(ExportOptions, UsageErrors) {
+    const std::string svgName = "tamsel-cli: --svg erwartet einen Dateinamen (oder - für die Standardausgabe)\n";
+    const auto size = [](const std::string& value) {
+        return "tamsel-cli: --size erwartet Breite und Höhe in Pixeln wie 840x507 (je 1 bis 100000), nicht »" + value +
+               "«\n";
+    };
+    const auto depth = [](const std::string& value) {
+        return "tamsel-cli: --depth erwartet eine ganze Zahl von 1 bis 100, nicht »" + value + "«\n";
+    };
+    const std::pair<std::vector<std::string>, std::string> calls[] = {
+        {{"--svg"}, svgName},
+        {{"--svg="}, svgName},
+        {{"--svg", "--tex", "1", "2", "0", "1"}, svgName},
+        {{"--svg", "a.svg", "--size", "840"}, size("840")},
+        {{"--svg", "a.svg", "--size", "0x507"}, size("0x507")},
+        {{"--svg", "a.svg", "--size", "840x-5"}, size("840x-5")},
+        {{"--svg", "a.svg", "--size", "100001x5"}, size("100001x5")},
+        {{"--svg", "a.svg", "--size", "8 40x507"}, size("8 40x507")},
+        {{"--svg", "a.svg", "--size"}, size("")},
+        {{"--tex", "--depth", "0"}, depth("0")},
+        {{"--tex", "--depth", "101"}, depth("101")},
+        {{"--tex", "--depth", "06"}, depth("06")},
+        {{"--tex", "--depth", "99999999999999999999"}, depth("99999999999999999999")},
+        {{"--size", "10x10", "1", "2", "0", "1"}, "tamsel-cli: --size gilt nur zusammen mit --svg\n"},
+        {{"--window-colours"}, "tamsel-cli: --window-colours gilt nur zusammen mit --svg\n"},
+        {{"--depth", "3"}, "tamsel-cli: --depth gilt nur zusammen mit --tex\n"},
+        {{"--standalone", "--svg", "a.svg"}, "tamsel-cli: --standalone gilt nur zusammen mit --tex\n"},
+        {{"--svg", "-", "--tex"},
+         "tamsel-cli: --svg - und --tex können nicht beide auf die Standardausgabe schreiben\n"},
+    };
+    for (const auto& [call, message] : calls) {
+        std::vector<std::string> args = call;
+        ExportOptions options;
+        std::ostringstream err;
+        EXPECT_FALSE(TakeExportOptions(args, options, err)) << message;
+        EXPECT_EQ(err.str(), message);
+        EXPECT_EQ(args, call) << "the arguments stay as they were";
+    }
+}
+
+// A window run as the exports take it: the quotients recorded, the period,
+// the rational end and the fractions the run lists.
+TEST(ExportOfWindowRun, KeepsWhatTheRunFound) {
+    const struct {
+        const char* name;
+        std::array<std::string, 4> inputs;
+        bool variant;
+        std::string notation;
+        std::vector<long> quotients;
+        std::optional<std::int64_t> periodStart;
+        bool rational;
+        std::size_t fractions;
+        std::pair<long, long> lastFraction;
+    } cases[] = {
+        {"Sqrt2",
+         {"1", "2", "0", "1"},
+         false,
+         "x = [ 1; 2   Periode 2 ]\r\n",
+         {1, 2},
+         2,
+         false,
+         20,
+         {22619537, 15994428}},
+        {"Sqrt2Variant",
+         {"1", "2", "0", "1"},
+         true,
+         "x = [ 2; 2, 4   Periode 2 4 ]\r\n",
+         {2, 2, 4},
+         2,
+         false,
+         20,
+         // p(w) = k(w) p(w-1) - p(w-2) from 2, 3, 10, 17, 58, 99, … reaches the
+         // usual algorithm's 20th fraction at its own 20th.
+         {22619537, 15994428}},
+        {"ThreeHalves", {"0", "2", "3", "2"}, false, "x = [ 1; 2 ]\r\n", {1, 2}, std::nullopt, true, 2, {3, 2}},
+        {"FailsAfterTwoSteps",
+         {"100000", "2", "0", "1"},
+         false,
+         "x = [ 141421; 2, ]\r\n",
+         {141421, 2},
+         std::nullopt,
+         false,
+         2,
+         {282843, 2}},
+        {"NegativeX", {"1", "2", "0", "-1"}, false, "x = [ ]\r\n", {}, std::nullopt, false, 0, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        const TextRun run = RunOnTexts(c.inputs, c.variant);
+        const ExportedExpansion result = ExportOfWindowRun(run, c.variant);
+        EXPECT_EQ(run.bracketNotation, c.notation) << c.name;
+        std::vector<long> quotients;
+        for (const mpz_class& k : result.quotients) quotients.push_back(k.get_si());
+        EXPECT_EQ(quotients, c.quotients) << c.name;
+        EXPECT_EQ(result.periodStart, c.periodStart) << c.name;
+        EXPECT_EQ(result.rational, c.rational) << c.name;
+        EXPECT_EQ(result.variant, c.variant) << c.name;
+        ASSERT_EQ(result.fractions.size(), c.fractions) << c.name;
+        if (c.fractions > 0) {
+            EXPECT_EQ(result.fractions.back().numerator, c.lastFraction.first) << c.name;
+            EXPECT_EQ(result.fractions.back().denominator, c.lastFraction.second) << c.name;
+        }
+    }
+}
+
+const std::string kSqrt2Latex =
+    "% Kettenbruch aus Tamsel; braucht \\usepackage{amsmath}\n"
+    "\\[\n  x = 1 + \\cfrac{1}{2 + \\cfrac{1}{2 + \\dotsb}}\n\\]\n"
+    "\\[\n  x = [1; \\overline{2}]\n\\]\n"
+    "\\[\n  \\frac{1}{1},\\quad \\frac{3}{2},\\quad \\frac{7}{5},\\quad \\dotsc\n\\]\n";
+
+TEST(TamselCliExport, TexReplacesTheUsualOutput) {
+    const CliOutput r = Cli({"--tex", "--depth", "3", "1", "2", "0", "1"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, kSqrt2Latex);
+
+    const CliOutput failed = Cli({"--tex", "100000", "2", "0", "1"});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err, "Das ist keine gute Eingabe!\n");
+    EXPECT_NE(failed.out.find("\\[\n  x = [141421; 2, \\dotsc]\n\\]\n"), std::string::npos) << failed.out;
+}
+
+TEST(TamselCliExport, SvgIntoAFileOrOntoStandardOutput) {
+    TempDir dir;
+    ASSERT_FALSE(dir.path.empty());
+    const std::string file = (dir.path / "wurzel2.svg").string();
+    const CliOutput usual = Cli({"1", "2", "0", "1"});
+
+    const CliOutput toFile = Cli({"--svg", file, "1", "2", "0", "1"});
+    EXPECT_EQ(toFile.status, 0);
+    EXPECT_EQ(toFile.out, usual.out) << "the usual output stays";
+    const std::string svg = ReadFile(file);
+    EXPECT_EQ(svg.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n", 0), 0u) << svg;
+    EXPECT_NE(svg.find(">Periode</text>"), std::string::npos) << svg;
+    EXPECT_NE(svg.find("fill=\"#ffffff\"/>"), std::string::npos) << "black on white by default";
+
+    const CliOutput toOut = Cli({"--svg", "-", "1", "2", "0", "1"});
+    EXPECT_EQ(toOut.status, 0);
+    EXPECT_EQ(toOut.out, svg) << "the SVG and nothing else";
+
+    // An SVG file and LaTeX on standard output together.
+    const CliOutput both =
+        Cli({"--svg=" + file, "--window-colours", "--size", "420x300", "--tex", "--depth", "3", "1", "2", "0", "1"});
+    EXPECT_EQ(both.out, kSqrt2Latex);
+    const std::string windowSvg = ReadFile(file);
+    EXPECT_NE(windowSvg.find("width=\"420\" height=\"300\""), std::string::npos) << windowSvg;
+    EXPECT_NE(windowSvg.find("fill=\"#000040\"/>"), std::string::npos) << windowSvg;
+}
+
+TEST(TamselCliExport, FilesThatCannotBeWritten) {
+    TempDir dir;
+    ASSERT_FALSE(dir.path.empty());
+    const std::string missing = (dir.path / "fehlt" / "bild.svg").string();
+    const struct {
+        std::string file;
+        std::string message;
+    } cases[] = {
+        {missing,
+         "tamsel-cli: die Datei " + missing + " kann nicht geschrieben werden: das Verzeichnis gibt es nicht\n"},
+        {dir.path.string(),
+         "tamsel-cli: die Datei " + dir.path.string() + " kann nicht geschrieben werden: das ist ein Verzeichnis\n"},
+    };
+    for (const auto& c : cases) {
+        const CliOutput r = Cli({"--svg", c.file, "1", "2", "0", "1"});
+        EXPECT_EQ(r.status, 3);
+        EXPECT_EQ(r.err, c.message);
+    }
+    std::ostringstream out, err;
+    out.setstate(std::ios::badbit);
+    EXPECT_EQ(RunCli({"--tex", "1", "2", "0", "1"}, out, err), 3);
+    EXPECT_EQ(err.str(), "tamsel-cli: die Ausgabe kann nicht geschrieben werden\n");
+}
+
+TEST(TamselCliExport, JsonDoesNotShareStandardOutputWithAnExport) {
+    const std::string usage =
+        "Aufruf: tamsel-cli [--variant] [--json] KOEFF WURZEL ABS NENNER\nMehr dazu mit „tamsel-cli --help“.\n";
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--json", "--tex", "1", "2", "0", "1"},
+          std::vector<std::string>{"--svg", "-", "--json", "1", "2", "0", "1"}}) {
+        const CliOutput r = Cli(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "tamsel-cli: --json und eine Ausgabe von --tex oder --svg - schließen einander aus\n" + usage);
+    }
+}
+
+}  // namespace
+}  // namespace tamsel
