@@ -2,11 +2,13 @@
 #include "ui/parameter_panel.h"
 
 #include <QCheckBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
+#include <QToolTip>
 
 #include "ui/fonts.h"
 #include "ui/text_boxes.h"
@@ -148,6 +150,21 @@ ParameterPanel::ParameterPanel(QWidget* parent) : QWidget(parent) {
 
 bool ParameterPanel::OnOwnSurface(const QPointF& pos) const {
     return rect().contains(pos.toPoint()) && childAt(pos.toPoint()) == nullptr;
+}
+
+// A control without a tooltip of its own passes the request on to the
+// panel; the panel's tooltip is about a click on its surface, so over a
+// control it shows none (and hides one still shown from the surface).
+bool ParameterPanel::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (!OnOwnSurface(help->pos())) {
+            QToolTip::hideText();
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 void ParameterPanel::mousePressEvent(QMouseEvent* event) {
