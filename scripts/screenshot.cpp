@@ -4,10 +4,12 @@
 //   --run K,W,A,N         run the expansion on these inputs (repeatable)
 //   --variant             tick the variant switch before the next runs
 //   --notation            switch to the bracket notation before saving
+//   --dark                a dark desktop palette, set before the window opens
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPalette>
 #include <QTest>
 
 #include <cstdio>
@@ -19,9 +21,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
-        std::fprintf(
-            stderr,
-            "Aufruf: tamsel-screenshot AUSGABE.png [--screen BxH] [--variant] [--run K,W,A,N]... [--notation]\n");
+        std::fprintf(stderr,
+                     "Aufruf: tamsel-screenshot AUSGABE.png [--screen BxH] [--dark] [--variant] [--run K,W,A,N]... "
+                     "[--notation]\n");
         return 2;
     }
     QSize screen = tamsel::PrimaryScreenSize();
@@ -30,6 +32,14 @@ int main(int argc, char** argv) {
             const QStringList wh = args[i + 1].split('x');
             if (wh.size() == 2) screen = QSize(wh[0].toInt(), wh[1].toInt());
         }
+    }
+
+    if (args.contains("--dark")) {
+        // As a dark desktop sets it: light text on dark window, button and base colours.
+        QPalette dark(QColor(53, 53, 53), QColor(53, 53, 53));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+        QApplication::setPalette(dark);
     }
 
     tamsel::MainWindow window(screen);

@@ -16,6 +16,7 @@
 #include "notation/help_text.h"
 #include "notation/nested_fraction.h"
 #include "notation/result_notations.h"
+#include "ui/control_colours.h"
 #include "ui/drawing_area.h"
 #include "ui/example_picture_view.h"
 #include "ui/fonts.h"
@@ -33,11 +34,8 @@ constexpr int kClientHeight = 650;  // 9750 twips
 
 const QColor kLightGrey(240, 240, 240);
 
-void SetBase(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, colour);
-    w->setPalette(p);
-}
+// The output boxes show black text on whatever background they are given.
+void SetBase(QWidget* w, const QColor& colour) { SetTextBoxColours(w, colour, Qt::black); }
 
 MultiLineBox* MakeTextBox(QWidget* parent, const char* name, const QFont& font, const QColor& background,
                           bool horizontalScrollBar, const QString& tooltip, const QString& spoken) {
@@ -103,6 +101,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::CreateControls() {
     auto* client = new QWidget(this);
     client->setObjectName("client");
+    KeepLightColours(client);
     setCentralWidget(client);
 
     // Creation order is stacking order: the trace box lies above the example
@@ -117,9 +116,6 @@ void MainWindow::CreateControls() {
     Text1->setPlainText(BoxFromProgramText("4\t2\r\n"));
     picture2 = MakeTextBox(client, "picture2", SerifFont(14.25), QColor(192, 192, 192), true,
                            QStringLiteral("Doppelklick: graphisch"), QStringLiteral("Klammerschreibweise"));
-    QPalette ink = picture2->palette();
-    ink.setColor(QPalette::Text, Qt::black);
-    picture2->setPalette(ink);
     picGra = new DrawingArea(client);
     picGra->setObjectName("picGra");
     picGra->setToolTip(QStringLiteral("Doppelklick: Klammerschreibweise"));
@@ -168,6 +164,7 @@ void MainWindow::SetTabOrder() {
     Picture1->setFocusPolicy(Qt::NoFocus);
     image1->setFocusPolicy(Qt::NoFocus);
     picGra->setFocusPolicy(Qt::NoFocus);
+    LetTheCoveredBoxGoWithoutFocus();
 }
 
 void MainWindow::ConnectEvents() {
@@ -234,6 +231,16 @@ void MainWindow::ToggleDrawingView() {
         picGra->show();
         cmdGra->setText(QStringLiteral("Graphische Darstellung aus"));
     }
+    LetTheCoveredBoxGoWithoutFocus();
+}
+
+// The bracket-notation box keeps its place in the tab order, but while the
+// drawing covers it the keyboard passes it by, so that nothing is typed
+// into a box nobody sees.
+void MainWindow::LetTheCoveredBoxGoWithoutFocus() {
+    const bool covered = !picGra->isHidden();
+    picture2->setFocusPolicy(covered ? Qt::NoFocus : Qt::StrongFocus);
+    if (covered && picture2->hasFocus()) picture2->clearFocus();
 }
 
 void MainWindow::ClearWindow() {

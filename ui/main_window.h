@@ -58,6 +58,7 @@ private:
     void Load(QSize screenSize);
     void StepParameter(QLineEdit* box, int step, std::optional<double> lowerBound);
     void RunFromPanel();
+    void LetTheCoveredBoxGoWithoutFocus();
 
     ParameterPanel* Picture1 = nullptr;    // the parameter panel: the formula's inputs and the variant switch
     ExamplePictureView* image1 = nullptr;  // the example picture, top right, until the first run

@@ -2,12 +2,15 @@
 #include "ui/parameter_panel.h"
 
 #include <QCheckBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
+#include <QToolTip>
 
+#include "ui/control_colours.h"
 #include "ui/fonts.h"
 #include "ui/text_boxes.h"
 
@@ -28,13 +31,6 @@ QRect TwipRect(int left, int top, int width, int height) {
 
 QPointF TwipPoint(int x, int y) { return {x / kTwipsPerPixel, y / kTwipsPerPixel}; }
 
-void SetBackground(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colour);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
 InputTextBox* MakeInputBox(QWidget* panel, const char* name, const QString& text, const QString& spoken,
                            QRect geometry) {
     auto* box = new InputTextBox(text, panel);
@@ -43,9 +39,7 @@ InputTextBox* MakeInputBox(QWidget* panel, const char* name, const QString& text
     box->setGeometry(geometry);
     box->setAlignment(Qt::AlignCenter);
     box->setFont(SerifFont(14.25, true));
-    QPalette p = box->palette();
-    p.setColor(QPalette::Base, Qt::white);
-    box->setPalette(p);
+    SetTextBoxColours(box, Qt::white, Qt::black);
     return box;
 }
 
@@ -68,10 +62,7 @@ QLabel* MakeLabel(QWidget* panel, const char* name, const QString& text, const Q
     label->setGeometry(geometry);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, ink);
-    label->setPalette(p);
-    SetBackground(label, kPanelGrey);
+    SetSurfaceColours(label, kPanelGrey, ink);
     return label;
 }
 
@@ -100,7 +91,7 @@ void FormulaLine::paintEvent(QPaintEvent* /*event*/) {
 }
 
 ParameterPanel::ParameterPanel(QWidget* parent) : QWidget(parent) {
-    SetBackground(this, kPanelGrey);
+    SetSurfaceColours(this, kPanelGrey, Qt::black);
     setToolTip(QStringLiteral("Klick: Kettenbruch anzeigen"));
 
     // Created in the order of the formula, read from left to right.
@@ -143,11 +134,26 @@ ParameterPanel::ParameterPanel(QWidget* parent) : QWidget(parent) {
     Check1->setObjectName("Check1");
     Check1->setGeometry(TwipRect(120, 1920, 6435, 255));
     Check1->setFont(SerifFont(12));
-    SetBackground(Check1, kPanelGrey);
+    SetSurfaceColours(Check1, kPanelGrey, Qt::black);
 }
 
 bool ParameterPanel::OnOwnSurface(const QPointF& pos) const {
     return rect().contains(pos.toPoint()) && childAt(pos.toPoint()) == nullptr;
+}
+
+// A control without a tooltip of its own passes the request on to the
+// panel; the panel's tooltip is about a click on its surface, so over a
+// control it shows none (and hides one still shown from the surface).
+bool ParameterPanel::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (!OnOwnSurface(help->pos())) {
+            QToolTip::hideText();
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 void ParameterPanel::mousePressEvent(QMouseEvent* event) {

@@ -33,7 +33,8 @@ private:
 // The parameter panel: the quadratic irrational laid out as a fraction of
 // four input boxes with their step buttons, labels and the lines of the
 // formula, and the variant switch beneath. A click or double-click on the
-// panel's own surface (not on one of its controls) asks for a run.
+// panel's own surface (not on one of its controls) asks for a run; the
+// panel's tooltip announces that and shows only over that surface.
 class ParameterPanel : public QWidget {
     Q_OBJECT
 public:
@@ -62,6 +63,7 @@ signals:
     void doubleClicked();
 
 protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

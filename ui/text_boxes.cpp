@@ -6,6 +6,8 @@
 
 namespace tamsel {
 
+MultiLineBox::MultiLineBox(QWidget* parent) : QPlainTextEdit(parent) { setTabChangesFocus(true); }
+
 void MultiLineBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QPlainTextEdit::mouseDoubleClickEvent(event);
     emit doubleClicked();

@@ -10,11 +10,12 @@
 namespace tamsel {
 
 // A multi-line text box that reports double-clicks (the bracket-notation box
-// switches the view on them).
+// switches the view on them). Tab and Shift+Tab move on to the neighbouring
+// control, as in every box of the window, instead of typing a tab.
 class MultiLineBox : public QPlainTextEdit {
     Q_OBJECT
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    explicit MultiLineBox(QWidget* parent = nullptr);
 signals:
     void doubleClicked();
 
