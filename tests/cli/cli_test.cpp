@@ -11,22 +11,14 @@
 #include <utility>
 #include <vector>
 
+#include "../support/cli_run.h"
 #include "cli/cli_app.h"
 
 namespace tamsel {
 namespace {
 
-struct CliOutput {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliOutput Cli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::Cli;
+using test::CliOutput;
 
 const std::string kUsageFirstLine = "Aufruf: tamsel-cli [--variant] [--json] KOEFF WURZEL ABS NENNER\n";
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/cli_run.h"
 #include "cli/cli_app.h"
 #include "cli/export_options.h"
 #include "cli/export_output.h"
@@ -21,17 +22,8 @@
 namespace tamsel {
 namespace {
 
-struct CliOutput {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliOutput Cli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::Cli;
+using test::CliOutput;
 
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);

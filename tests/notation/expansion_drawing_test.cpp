@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "../support/fake_host.h"
+#include "../support/quotients.h"
 #include "../support/recording_surface.h"
 #include "notation/expansion_drawing.h"
 
@@ -19,11 +20,7 @@ namespace {
 using test::Op;
 using test::RecordingSurface;
 
-std::vector<mpz_class> Quotients(std::initializer_list<long> values) {
-    std::vector<mpz_class> quotients;
-    for (const long v : values) quotients.emplace_back(v);
-    return quotients;
-}
+using test::Quotients;
 
 TEST(ExpansionDrawing, DrawsWhatTheRunDraws) {
     const struct {

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "../support/quotients.h"
 #include "notation/latex_notation.h"
 
 namespace tamsel {
@@ -20,11 +21,7 @@ namespace {
 
 const std::string kHeader = "% Kettenbruch aus Tamsel; braucht \\usepackage{amsmath}\n";
 
-std::vector<mpz_class> Quotients(std::initializer_list<long> values) {
-    std::vector<mpz_class> quotients;
-    for (const long v : values) quotients.emplace_back(v);
-    return quotients;
-}
+using test::Quotients;
 
 std::vector<Fraction> Fractions(std::initializer_list<std::pair<long, long>> values) {
     std::vector<Fraction> fractions;

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/quotients.h"
 #include "notation/expansion_drawing.h"
 #include "notation/serif_metrics.h"
 #include "notation/svg_surface.h"
@@ -56,11 +57,7 @@ TEST(SerifMetrics, AgreeWithQtForTheWindowsFont) {
     }
 }
 
-std::vector<mpz_class> Quotients(std::initializer_list<long> values) {
-    std::vector<mpz_class> quotients;
-    for (const long v : values) quotients.emplace_back(v);
-    return quotients;
-}
+using test::Quotients;
 
 // A real XML parser reads the SVG without complaint: an svg root in the SVG
 // namespace of the picture's size, and every text as printed.
