@@ -2,9 +2,11 @@
 #include <QApplication>
 
 #include "ui/main_window.h"
+#include "ui/qt_translation.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    tamsel::InstallQtGermanTranslation();
     tamsel::MainWindow window;
     window.show();
     return app.exec();
