@@ -6,6 +6,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The desktop finds the program's entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAMSEL_APP_ID));
     tamsel::InstallQtGermanTranslation();
     tamsel::MainWindow window;
     window.show();
