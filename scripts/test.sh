@@ -6,7 +6,7 @@
 # bounded time. Needs no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh clang libclang-rt-14-dev dpkg-dev file
+scripts/setup.sh clang libclang-rt-14-dev dpkg-dev file lintian appstream desktop-file-utils man-db
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 fuzz_seconds=${TAMSEL_FUZZ_SECONDS:-60}
