@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the window icon as PNG files for the desktop's icon theme:
-// tamsel-export-icons DIR  ->  DIR/16x16/tamsel.png, DIR/32x32/tamsel.png
+// Writes the window icon's pixel drawings as PNG files for the desktop's icon
+// theme: tamsel-export-icons DIR  ->  DIR/16x16/tamsel.png, DIR/32x32/tamsel.png
 #include <QDir>
 #include <QGuiApplication>
 #include <QIcon>

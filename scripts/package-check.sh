@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package from the build folder, unpacks it into a
-# temporary folder (nothing is installed on the machine) and runs its two
-# programs from there.
+# Builds the Debian package from the build folder and checks it as Debian and
+# the desktop's software centres would: lintian (no error, no warning), the
+# AppStream metadata, the desktop entry and the manual pages. Then unpacks
+# it into a temporary folder (nothing is installed on the machine) and runs
+# its two programs from there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+app_id=org.tamsel.Tamsel
 
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls -t "$build"/tamsel_*.deb | head -n 1)
@@ -15,12 +18,47 @@ dpkg-deb -x "$deb" "$root"
 
 echo "Paket: $deb"
 dpkg-deb -f "$deb" Depends
-for f in usr/bin/tamsel usr/bin/tamsel-cli usr/share/applications/tamsel.desktop \
-         usr/share/icons/hicolor/16x16/apps/tamsel.png usr/share/icons/hicolor/32x32/apps/tamsel.png \
-         usr/share/icons/hicolor/scalable/apps/tamsel.svg usr/share/man/man1/tamsel-cli.1; do
+files=(usr/bin/tamsel usr/bin/tamsel-cli
+       usr/share/doc/tamsel/copyright usr/share/doc/tamsel/changelog.gz
+       usr/share/man/man1/tamsel.1.gz usr/share/man/man1/tamsel-cli.1.gz
+       usr/share/applications/$app_id.desktop usr/share/metainfo/$app_id.metainfo.xml
+       usr/share/icons/hicolor/scalable/apps/$app_id.svg)
+for size in 16 22 24 32 48 64 128 256; do
+  files+=("usr/share/icons/hicolor/${size}x$size/apps/$app_id.png")
+done
+for f in "${files[@]}"; do
   [ -e "$root/$f" ] || { echo "fehlt im Paket: $f" >&2; exit 1; }
 done
 
+echo "-- lintian"
+status=0
+findings=$(lintian --fail-on error,warning --info --pedantic "$deb" 2>&1) || status=$?
+grep -v '^running with root privileges' <<<"$findings" || true
+if [ "$status" -ne 0 ]; then
+  echo "lintian meldet Fehler oder Warnungen (Status $status)" >&2
+  exit 1
+fi
+
+echo "-- AppStream"
+appstreamcli validate --pedantic --strict --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
+
+echo "-- Desktop-Eintrag"
+complaints=$(desktop-file-validate "$root/usr/share/applications/$app_id.desktop" 2>&1) || true
+if [ -n "$complaints" ]; then
+  echo "$complaints" >&2
+  exit 1
+fi
+
+echo "-- Handbuchseiten"
+for page in "$root"/usr/share/man/man1/*.1.gz; do
+  complaints=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) || true
+  if [ -n "$complaints" ]; then
+    echo "$(basename "$page"): $complaints" >&2
+    exit 1
+  fi
+done
+
+echo "-- Programme"
 json=$("$root/usr/bin/tamsel-cli" --json 1 2 0 1)
 case "$json" in
   '{"notation":"x = [ 1; 2   Periode 2 ]\r\n","trace":" 1\t 2\t 0\t 1\t> 1\r\n 1\t 2\t 1\t 1\t> 2\r\n 1\t 2\t 1\t 1",'*) ;;
@@ -34,4 +72,4 @@ if [ "$status" -ne 124 ]; then
   echo "tamsel aus dem Paket endete mit Status $status" >&2
   exit 1
 fi
-echo "Paket ist vollständig; beide Programme laufen."
+echo "Paket ist vollständig und sauber; beide Programme laufen."

@@ -16,9 +16,11 @@
 
 #include "ui/main_window.h"
 #include "ui/message_box_closer.h"
+#include "ui/qt_translation.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    tamsel::InstallQtGermanTranslation();
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
         std::fprintf(stderr,

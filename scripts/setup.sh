@@ -6,8 +6,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgmp-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+  libgmp-dev librsvg2-bin
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation locales
 )
@@ -21,8 +21,24 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=()
+elif command -v sudo >/dev/null 2>&1; then
+  sudo=(sudo)
+else
+  cat >&2 <<EOF_MESSAGE
+Es fehlen Debian-Pakete, und ohne root-Rechte oder sudo kann dieses Skript sie
+nicht installieren. Bitte als root installieren, zum Beispiel mit
+    su -c 'apt-get update && apt-get install --no-install-recommends ${missing[*]}'
+und das Skript dann noch einmal starten.
+
+Debian packages are missing, and without root rights or sudo this script
+cannot install them. Please install them as root, for example with the
+command above, then start the script again.
+EOF_MESSAGE
+  exit 1
+fi
 echo "Installiere: ${missing[*]}"
-if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -6,7 +6,8 @@
 # bounded time. Needs no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh clang libclang-rt-14-dev dpkg-dev file librsvg2-bin w3c-sgml-lib libxml2-utils
+scripts/setup.sh clang libclang-rt-14-dev dpkg-dev file librsvg2-bin w3c-sgml-lib libxml2-utils lintian appstream \
+  desktop-file-utils man-db
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 fuzz_seconds=${TAMSEL_FUZZ_SECONDS:-60}

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Qt's own texts in the window are German whatever the locale: the context
+// menus of the text boxes and the standard buttons of dialogs.
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "ui/main_window.h"
+#include "ui/qt_translation.h"
+
+namespace tamsel {
+namespace {
+
+// The texts of a menu's commands, separators left out.
+QStringList CommandTexts(const QMenu& menu) {
+    QStringList texts;
+    for (const QAction* action : menu.actions()) {
+        if (!action->isSeparator()) texts << action->text();
+    }
+    return texts;
+}
+
+std::string Joined(const QStringList& texts) { return texts.join(QStringLiteral(" | ")).toStdString(); }
+
+// The locale is read when the application starts, so the test runs itself
+// again in a process started under the plain C locale.
+constexpr char kPlainLocaleChild[] = "TAMSEL_QT_TRANSLATION_PLAIN_LOCALE";
+
+TEST(QtTranslation, TextBoxMenusAndDialogButtonsAreGermanUnderThePlainLocale) {
+    if (!qEnvironmentVariableIsSet(kPlainLocaleChild)) {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");  // its shortcuts for undo and redo
+        env.insert("LANG", "C");
+        env.insert("LC_ALL", "C");
+        env.remove("LANGUAGE");
+        env.insert(kPlainLocaleChild, "1");
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {"--gtest_filter=QtTranslation.TextBoxMenusAndDialogButtonsAreGermanUnderThePlainLocale"});
+        ASSERT_TRUE(child.waitForFinished(60000));
+        const std::string output = child.readAll().toStdString();
+        EXPECT_EQ(child.exitCode(), 0) << output;
+        EXPECT_NE(output.find("[  PASSED  ] 1 test."), std::string::npos) << output;
+        return;
+    }
+
+    // Without the translation Qt would speak English here: "&Undo\tCtrl+Z".
+    ASSERT_EQ(QLocale::system().language(), QLocale::C);
+    const std::string kEditMenu =
+        "&Rückgängig\tStrg+Z | Wieder&herstellen\tStrg+Y | &Ausschneiden\tStrg+X | &Kopieren\tStrg+C | "
+        "Einf&ügen\tStrg+V | Löschen | Alles auswählen\tStrg+A";
+    MainWindow window(QSize(1024, 768));
+
+    auto* input = window.findChild<QLineEdit*>("txtKoeff");
+    ASSERT_NE(input, nullptr);
+    const std::unique_ptr<QMenu> inputMenu(input->createStandardContextMenu());
+    EXPECT_EQ(Joined(CommandTexts(*inputMenu)), kEditMenu);
+
+    auto* fractions = window.findChild<QPlainTextEdit*>("Text2");
+    ASSERT_NE(fractions, nullptr);
+    const std::unique_ptr<QMenu> fractionsMenu(fractions->createStandardContextMenu());
+    EXPECT_EQ(Joined(CommandTexts(*fractionsMenu)), kEditMenu);
+
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text().toStdString(), "Abbrechen");
+}
+
+// The test program installs the translation as the program does; doing it
+// again keeps the German texts.
+TEST(QtTranslation, InstallingAgainKeepsTheGermanTexts) {
+    ASSERT_TRUE(InstallQtGermanTranslation());
+    EXPECT_TRUE(InstallQtGermanTranslation());
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "Select All").toStdString(), "Alles auswählen");
+}
+
+}  // namespace
+}  // namespace tamsel
