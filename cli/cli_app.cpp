@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/cli_host.h"
+#include "cli/exact_command.h"
 #include "cli/json_text.h"
 #include "engine/expansion_engine.h"
 #include "notation/result_notations.h"
@@ -17,6 +18,9 @@ namespace {
 
 constexpr const char* kUsage =
     "Aufruf: tamsel-cli [--variant] [--json] KOEFF WURZEL ABS NENNER\n"
+    "       tamsel-cli --exact [--variant] [--json] [--max-steps N] [--convergents N]\n"
+    "                  [--trace] [--fields LISTE] KOEFF WURZEL ABS NENNER\n"
+    "       tamsel-cli --batch [dieselben Optionen] [--threads N] < EINGABEN\n"
     "\n"
     "Entwickelt x = (KOEFF * Wurzel(WURZEL) + ABS) / NENNER in einen Kettenbruch.\n"
     "Jede Zahl wird gelesen wie der Text des zugehörigen Eingabefelds im Fenster.\n"
@@ -27,7 +31,20 @@ constexpr const char* kUsage =
     "  --version   Versionsnummer zeigen\n"
     "  --          alle folgenden Argumente sind Zahlen\n"
     "\n"
-    "Rückgabewert: 0 regulär beendet, 1 keine gute Eingabe, 2 falscher Aufruf.\n";
+    "Genaue Entwicklung, ohne die Grenzen des Fensters (ganze Zahlen jeder Größe):\n"
+    "  --exact          genau entwickeln, auch x < 0; Ende bei Nenner 0 oder\n"
+    "                   geschlossener Periode\n"
+    "  --batch          je Zeile der Standardeingabe vier Zahlen genau entwickeln,\n"
+    "                   ein JSON-Objekt je Zeile (JSON Lines)\n"
+    "  --max-steps N    höchstens N Schritte (1 bis 1000000000, Vorgabe 1000000)\n"
+    "  --convergents N  N approximierende Brüche (Vorgabe 20)\n"
+    "  --trace          die Parameter jeder quadratischen Irrationalität zeigen\n"
+    "  --fields LISTE   nur diese JSON-Schlüssel, etwa inputs,periodLength\n"
+    "  --threads N      Rechen-Threads für --batch (Vorgabe: einer je Kern)\n"
+    "\n"
+    "Rückgabewert: 0 regulär beendet (bei --exact auch an der Schrittgrenze),\n"
+    "1 keine gute Eingabe (bei --batch: eine Zeile fehlerhaft), 2 falscher Aufruf,\n"
+    "3 Ausgabe nicht schreibbar (--exact, --batch).\n";
 
 struct Options {
     bool variant = false;
@@ -154,7 +171,15 @@ void PrintJson(const std::string& notation, const CliHost& host, const RunResult
 
 }  // namespace
 
+const char* UsageText() { return kUsage; }
+
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::istringstream nothing;
+    return RunCli(args, nothing, out, err);
+}
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (WantsExactMode(args)) return RunExactCli(args, in, out, err);
     Options options;
     if (!ParseOptions(args, options, err)) {
         err << kUsage;

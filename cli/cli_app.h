@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -11,6 +12,12 @@ namespace tamsel {
 // Runs one expansion on the four texts and prints its results. Returns the
 // exit status: 0 after a regular end, 1 after the failure path, 2 for a
 // usage error. `args` excludes the program name.
+// With --exact or --batch it hands over to the exact mode (cli/exact_command.h),
+// which reads a batch from `in`.
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The text of --help.
+const char* UsageText();
 
 }  // namespace tamsel
