@@ -56,6 +56,10 @@ bool CheckCombination(const ExactOptions& options, bool threadsGiven, std::strin
         error = "--fields gilt nur mit --json oder --batch";
         return false;
     }
+    if (options.fields && options.fields->Has(ExactField::Line)) {
+        error = "das Feld „line“ gibt es nur mit --batch";
+        return false;
+    }
     if (options.numbers.size() != 4) {
         error = "es werden genau vier Zahlen erwartet";
         return false;

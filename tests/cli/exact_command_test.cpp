@@ -227,6 +227,7 @@ TEST(ExactCli, UsageErrors) {
         {{"--json", "--fields", "", "1", "2", "0", "1"},
          "--fields kennt kein Feld „“ (möglich: line, exact, inputs, quotients, period, periodStart, "
          "periodLength, steps, end, convergents, trace)"},
+        {{"--json", "--fields", "line,steps", "1", "2", "0", "1"}, "das Feld „line“ gibt es nur mit --batch"},
         {{"--threads", "2", "1", "2", "0", "1"}, "--threads gilt nur mit --batch"},
         {{"--batch", "1", "2", "0", "1"},
          "--batch liest die Eingaben zeilenweise von der Standardeingabe, nicht aus den Argumenten"},
