@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Exact-mode benchmarks: engine time of the long walks, with the same loop
 // in PARI/GP timed in the same run where gp is installed (counter
-// "gp_over_tamsel": how many times longer gp takes), and the walks of all
-// square roots up to 100000 on one thread.
+// "gp_over_tamsel": how many times longer gp takes; both must give the same
+// steps and period), and the walks of all square roots up to 100000 on one
+// thread.
 
 #include <benchmark/benchmark.h>
 
@@ -31,22 +32,27 @@ ExactExpansion SquareRoot(const char* d, std::uint64_t maxSteps) {
     return ExactExpansion({mpz_class(1), mpz_class(d), mpz_class(0), mpz_class(1)}, false, maxSteps);
 }
 
-// Runs a script of bench/pari in gp; its last line is the milliseconds the
-// walk took there. 0 when gp is not there.
-double GpMilliseconds(const char* script) {
+// What a script of bench/pari prints: the walk's [steps, period start,
+// period length] and the milliseconds it took in gp.
+struct GpWalk {
+    std::string result;
+    double milliseconds = 0;  // 0 when gp is not there
+};
+
+GpWalk RunGp(const char* script) {
     const std::string command = "cd '" TAMSEL_PARI_DIR "' && gp -q -f " + std::string(script) + " 2>/dev/null";
     FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return 0;
+    if (pipe == nullptr) return {};
     std::string output;
     char buffer[256];
     while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
-    if (pclose(pipe) != 0) return 0;
+    if (pclose(pipe) != 0) return {};
     std::istringstream lines(output);
-    std::string line, last;
-    while (std::getline(lines, line)) {
-        if (!line.empty()) last = line;
-    }
-    return last.empty() ? 0 : std::stod(last);
+    GpWalk walk;
+    std::string milliseconds;
+    if (!std::getline(lines, walk.result) || !std::getline(lines, milliseconds)) return {};
+    walk.milliseconds = std::stod(milliseconds);
+    return walk;
 }
 
 void WalkAndCompare(benchmark::State& state, const ExactExpansion& expansion, const char* gpScript) {
@@ -63,10 +69,14 @@ void WalkAndCompare(benchmark::State& state, const ExactExpansion& expansion, co
     state.counters["steps"] = static_cast<double>(summary.steps);
     state.counters["periodLength"] = static_cast<double>(summary.periodLength);
     state.counters["ns_per_step"] = 1e6 * milliseconds / static_cast<double>(summary.steps);
-    const double gp = GpMilliseconds(gpScript);
-    if (gp > 0) {
-        state.counters["gp_ms"] = gp;
-        state.counters["gp_over_tamsel"] = gp / milliseconds;
+    const GpWalk gp = RunGp(gpScript);
+    if (gp.milliseconds > 0) {
+        // Both must have done the same walk.
+        const std::string ours = "[" + std::to_string(summary.steps) + ", " + std::to_string(summary.periodStart) +
+                                 ", " + std::to_string(summary.periodLength) + "]";
+        if (gp.result != ours) state.SkipWithError(("gp gives " + gp.result + ", tamsel " + ours).c_str());
+        state.counters["gp_ms"] = gp.milliseconds;
+        state.counters["gp_over_tamsel"] = gp.milliseconds / milliseconds;
     }
 }
 

@@ -30,8 +30,6 @@ Int128 ToInt128(const mpz_class& v) {
     return sgn(v) < 0 ? static_cast<Int128>(-magnitude) : static_cast<Int128>(magnitude);
 }
 
-mpz_class FromInt64(std::int64_t v) { return mpz_class(static_cast<long>(v)); }
-
 mpz_class FromInt128(Int128 v) {
     mpz_class result;
     AssignInt128(result, v);

@@ -19,7 +19,6 @@ bool MagnitudeBelow(const mpz_class& v, unsigned bits);
 std::int64_t ToInt64(const mpz_class& v);
 Int128 ToInt128(const mpz_class& v);
 
-mpz_class FromInt64(std::int64_t v);
 mpz_class FromInt128(Int128 v);
 void AssignInt128(mpz_class& target, Int128 v);
 
