@@ -2,11 +2,14 @@
 #include "cli/cli_app.h"
 
 #include <optional>
+#include <sstream>
 
+#include "cli/exact_command.h"
 #include "cli/export_options.h"
 #include "cli/export_output.h"
 #include "cli/output_failure.h"
 #include "cli/run_output.h"
+#include "cli/usage_text.h"
 #include "engine/input_number.h"
 #include "engine/number_text.h"
 #include "notation/text_run.h"
@@ -14,33 +17,6 @@
 namespace tamsel {
 
 namespace {
-
-constexpr const char* kUsageLine = "Aufruf: tamsel-cli [--variant] [--json] KOEFF WURZEL ABS NENNER\n";
-
-constexpr const char* kHelp =
-    "\n"
-    "Entwickelt x = (KOEFF * Wurzel(WURZEL) + ABS) / NENNER in einen Kettenbruch.\n"
-    "Jede Zahl wird gelesen wie der Text des zugehörigen Eingabefelds im Fenster.\n"
-    "\n"
-    "  --variant           Variante des Algorithmus: nächstgrößere Ganzzahl herausziehen\n"
-    "  --json              Ergebnis als ein JSON-Objekt ausgeben\n"
-    "  --svg DATEI         den gezeichneten Kettenbruch als SVG-Bild in DATEI schreiben;\n"
-    "                      --svg - schreibt es statt der üblichen Ausgabe auf die Standardausgabe\n"
-    "  --size BxH          mit --svg: Größe der Zeichenfläche in Pixeln (Vorgabe 840x507 wie im\n"
-    "                      Fenster bei 1024 x 768); was darüber hinausreicht, vergrößert das Bild\n"
-    "  --window-colours    mit --svg: die Farben des Fensters statt Schwarz auf Weiß\n"
-    "  --tex               statt der üblichen Ausgabe ein LaTeX-Fragment (amsmath) ausgeben\n"
-    "  --depth N           mit --tex: Stufen des Kettenbruchs und Zahl der Näherungsbrüche\n"
-    "                      (1 bis 100, Vorgabe 6)\n"
-    "  --standalone        mit --tex: ein vollständiges LaTeX-Dokument ausgeben\n"
-    "  -h, --help          diese Hilfe zeigen\n"
-    "  -V, --version       Versionsnummer zeigen\n"
-    "  --                  alle folgenden Argumente sind Zahlen\n"
-    "\n"
-    "Rückgabewert: 0 regulär beendet, 1 keine gute Eingabe, 2 falscher Aufruf,\n"
-    "3 eine Datei oder die Ausgabe ließ sich nicht schreiben.\n";
-
-constexpr const char* kHelpHint = "Mehr dazu mit „tamsel-cli --help“.\n";
 
 struct Options {
     bool variant = false;
@@ -106,21 +82,27 @@ int Written(std::ostream& out, std::ostream& err, int status) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::istringstream nothing;
+    return RunCli(args, nothing, out, err);
+}
+
+int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (WantsExactMode(arguments)) return RunExactCli(arguments, in, out, err);
     std::vector<std::string> args = arguments;
     ExportOptions exports;
     Options options;
     if (!TakeExportOptions(args, exports, err) || !ParseOptions(args, options, err)) {
-        err << kUsageLine << kHelpHint;
+        err << kWindowUsageLine << kHelpHint;
         return 2;
     }
     if (options.json && ExportReplacesUsualOutput(exports)) {
         err << "tamsel-cli: --json und eine Ausgabe von --tex oder --svg - schließen einander aus\n"
-            << kUsageLine << kHelpHint;
+            << kWindowUsageLine << kHelpHint;
         return 2;
     }
     if (options.help) {
-        out << kUsageLine << kHelp;
+        out << HelpText();
         return Written(out, err, 0);
     }
     if (options.version) {

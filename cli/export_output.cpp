@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/export_output.h"
 
-#include "cli/output_failure.h"
-
 #include <cerrno>
 #include <cstdint>
 #include <fstream>
 #include <limits>
 
+#include "cli/output_failure.h"
 #include "notation/expansion_drawing.h"
 #include "notation/latex_notation.h"
 #include "notation/svg_surface.h"
@@ -64,8 +63,9 @@ ExportedExpansion ExportOfWindowRun(const TextRun& run, bool variant) {
 
 std::string SvgOfExpansion(const ExportedExpansion& expansion, int width, int height, bool windowColours) {
     SvgSurface surface(width, height, windowColours ? kWindowColours : kPrintColours);
+    // The period mark only where the period closes within the drawn steps.
     std::optional<std::int32_t> periodStart;
-    if (expansion.periodStart && *expansion.periodStart <= std::numeric_limits<std::int32_t>::max()) {
+    if (expansion.periodStart && expansion.Length() <= static_cast<std::uint64_t>(kMaxDrawnSteps)) {
         periodStart = static_cast<std::int32_t>(*expansion.periodStart);
     }
     DrawExpansion(surface, expansion.quotients, periodStart, expansion.variant);

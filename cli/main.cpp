@@ -8,5 +8,5 @@
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return tamsel::RunCli(args, std::cout, std::cerr);
+    return tamsel::RunCli(args, std::cin, std::cout, std::cerr);
 }

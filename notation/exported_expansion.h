@@ -14,7 +14,9 @@ namespace tamsel {
 // An expansion as the exports take it, whichever run produced it.
 struct ExportedExpansion {
     // k1, k2, … in the order found; a periodic expansion ends with the last
-    // quotient of its period.
+    // quotient of its period. A long expansion may keep only its first
+    // quotients (at least as many as the exports show); `length` then counts
+    // all of them and `lastQuotient` is the last one.
     std::vector<mpz_class> quotients;
     // The first step of the period (1-based), when the period closed.
     std::optional<std::int64_t> periodStart;
@@ -24,6 +26,15 @@ struct ExportedExpansion {
     bool variant = false;
     // The approximating fractions (numerator, denominator), the first first.
     std::vector<Fraction> fractions;
+    // Set only when `quotients` holds the first quotients alone.
+    std::optional<std::uint64_t> length = std::nullopt;
+    mpz_class lastQuotient = 0;
+
+    std::uint64_t Length() const { return length ? *length : quotients.size(); }
+    // The quotient of step i (1-based): a kept one, or the last.
+    const mpz_class& QuotientOfStep(std::uint64_t i) const {
+        return i <= quotients.size() ? quotients[i - 1] : lastQuotient;
+    }
 };
 
 }  // namespace tamsel

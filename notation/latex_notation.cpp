@@ -15,22 +15,22 @@ std::string Digits(const mpz_class& v) { return v.get_str(); }
 
 // The quotient of step i (1-based) of the expansion continued periodically.
 const mpz_class& QuotientOfStep(const ExportedExpansion& e, std::size_t i) {
-    const std::size_t n = e.quotients.size();
+    const std::size_t n = e.Length();
     if (i > n) {
         const auto p = static_cast<std::size_t>(*e.periodStart);
         i = p + (i - p) % (n - p + 1);
     }
-    return e.quotients[i - 1];
+    return e.QuotientOfStep(i);
 }
 
 bool HasPeriod(const ExportedExpansion& e) {
-    return e.periodStart && *e.periodStart >= 1 && static_cast<std::size_t>(*e.periodStart) <= e.quotients.size();
+    return e.periodStart && *e.periodStart >= 1 && static_cast<std::size_t>(*e.periodStart) <= e.Length();
 }
 
 std::string Display(const std::string& formula) { return "\\[\n  " + formula + "\n\\]\n"; }
 
 std::string NestedFraction(const ExportedExpansion& e, int depth) {
-    const std::size_t n = e.quotients.size();
+    const std::size_t n = e.Length();
     const std::size_t levels = HasPeriod(e) ? static_cast<std::size_t>(depth) : std::min<std::size_t>(depth, n);
     const bool endsExactly = e.rational && !HasPeriod(e) && levels == n;
     const std::string sign = e.variant ? " - " : " + ";
@@ -45,7 +45,7 @@ std::string NestedFraction(const ExportedExpansion& e, int depth) {
 }
 
 std::string BracketNotation(const ExportedExpansion& e) {
-    const std::size_t n = e.quotients.size();
+    const std::size_t n = e.Length();
     // The items written, each with the step it stands for; \dotsc stands for
     // the steps left out of a long expansion.
     struct Item {
@@ -59,7 +59,7 @@ std::string BracketNotation(const ExportedExpansion& e) {
             i = n - 1;
             continue;
         }
-        items.push_back({Digits(e.quotients[i - 1]), i});
+        items.push_back({Digits(e.QuotientOfStep(i)), i});
     }
     const bool periodic = HasPeriod(e);
     std::size_t overlineFrom = items.size();
@@ -93,7 +93,7 @@ std::string ApproximatingFractions(const ExportedExpansion& e, int depth) {
         if (w > 0) formula += ",\\quad ";
         formula += FractionText(e.fractions[w]);
     }
-    const bool allShown = e.rational && !HasPeriod(e) && count >= e.quotients.size();
+    const bool allShown = e.rational && !HasPeriod(e) && count >= e.Length();
     if (!allShown) formula += ",\\quad \\dotsc";
     return formula;
 }

@@ -15,8 +15,10 @@
 
 #include "../support/cli_run.h"
 #include "cli/cli_app.h"
+#include "cli/exact_export.h"
 #include "cli/export_options.h"
 #include "cli/export_output.h"
+#include "notation/latex_notation.h"
 #include "notation/text_run.h"
 
 namespace tamsel {
@@ -193,6 +195,58 @@ const std::string kSqrt2Latex =
     "\\[\n  x = 1 + \\cfrac{1}{2 + \\cfrac{1}{2 + \\dotsb}}\n\\]\n"
     "\\[\n  x = [1; \\overline{2}]\n\\]\n"
     "\\[\n  \\frac{1}{1},\\quad \\frac{3}{2},\\quad \\frac{7}{5},\\quad \\dotsc\n\\]\n";
+
+// An exact run exports what the window's run exports, where the window
+// expands without failure.
+TEST(ExportOfExactRun, AgreesWithTheWindowsRun) {
+    const std::array<std::string, 4> inputs[] = {
+        {"1", "2", "0", "1"}, {"1", "7", "0", "1"}, {"1", "5", "1", "2"}, {"0", "2", "3", "2"}, {"2", "2", "4", "6"}};
+    for (const auto& texts : inputs) {
+        for (const bool variant : {false, true}) {
+            const TextRun run = RunOnTexts(texts, variant);
+            const ExportedExpansion window = ExportOfWindowRun(run, variant);
+            const exact::ExactInput input{mpz_class(texts[0]), mpz_class(texts[1]), mpz_class(texts[2]),
+                                          mpz_class(texts[3])};
+            const ExportedExpansion exactRun =
+                ExportOfExactRun(exact::ExactExpansion(input, variant, 1000), window.fractions.size());
+            SCOPED_TRACE(::testing::Message() << texts[0] << " " << texts[1] << " " << texts[2] << " " << texts[3]
+                                              << (variant ? " variant" : ""));
+            EXPECT_EQ(exactRun.quotients, window.quotients);
+            EXPECT_EQ(exactRun.Length(), window.Length());
+            EXPECT_EQ(exactRun.periodStart, window.periodStart);
+            EXPECT_EQ(exactRun.rational, window.rational);
+            EXPECT_EQ(exactRun.fractions, window.fractions);
+        }
+    }
+}
+
+// A long exact run keeps its first quotients and its last: the picture draws
+// the first 100 without a period mark, the bracket notation closes with the
+// last quotient under the period's bar.
+TEST(ExportOfExactRun, LongPeriod) {
+    const exact::ExactInput sqrt{1, mpz_class("1000000000039"), 0, 1};
+    const ExportedExpansion e = ExportOfExactRun(exact::ExactExpansion(sqrt, false, 1000000), 6);
+    EXPECT_EQ(e.quotients.size(), 100u);
+    EXPECT_EQ(e.Length(), 532573u);
+    EXPECT_EQ(e.QuotientOfStep(532573), 2000000);
+    EXPECT_EQ(e.periodStart, 2);
+    EXPECT_EQ(e.fractions.size(), 6u);
+    const std::string svg = SvgOfExpansion(e, 840, 507, false);
+    EXPECT_EQ(svg.find("Periode"), std::string::npos);
+    const std::string tex = LatexNotation(e, {});
+    EXPECT_NE(tex.find("x = [1000000; \\overline{51282, 19, 2, "), std::string::npos) << tex;
+    EXPECT_NE(tex.find(", 4, 1, \\dotsc, 2000000}]\n"), std::string::npos) << tex;
+}
+
+TEST(TamselCliExport, ExactRunsExportButBatchesDoNot) {
+    EXPECT_EQ(Cli({"--exact", "--tex", "1", "2", "0", "1"}).out, Cli({"--tex", "1", "2", "0", "1"}).out);
+    const CliOutput batch = Cli({"--batch", "--svg", "bild.svg"}, "1 2 0 1\n");
+    EXPECT_EQ(batch.status, 2);
+    EXPECT_EQ(batch.out, "");
+    EXPECT_EQ(
+        batch.err.rfind("tamsel-cli: --batch exportiert nichts: --svg und --tex gelten nur für eine Entwicklung\n", 0),
+        0u);
+}
 
 TEST(TamselCliExport, TexReplacesTheUsualOutput) {
     const CliOutput r = Cli({"--tex", "--depth", "3", "1", "2", "0", "1"});

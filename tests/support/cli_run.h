@@ -4,6 +4,7 @@
 // tamsel-cli called in-process, its streams caught.
 
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -17,10 +18,19 @@ struct CliOutput {
     std::string err;
 };
 
-inline CliOutput Cli(const std::vector<std::string>& args) {
+// tamsel-cli with these arguments and `input` on its standard input.
+inline CliOutput Cli(const std::vector<std::string>& args, const std::string& input = "") {
+    std::istringstream in(input);
     std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
+    const int status = RunCli(args, in, out, err);
     return {status, out.str(), err.str()};
 }
+
+// A stream buffer that takes nothing, like a full disk.
+class RefusingBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
 
 }  // namespace tamsel::test

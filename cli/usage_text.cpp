@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/usage_text.h"
+
+namespace tamsel {
+
+const char* HelpText() {
+    return "Aufruf: tamsel-cli [--variant] [--json] [EXPORT] KOEFF WURZEL ABS NENNER\n"
+           "       tamsel-cli --exact [--variant] [--json] [--max-steps N] [--convergents N] [--trace]\n"
+           "                  [--fields LISTE] [EXPORT] KOEFF WURZEL ABS NENNER\n"
+           "       tamsel-cli --batch [--variant] [--max-steps N] [--convergents N] [--trace]\n"
+           "                  [--fields LISTE] [--threads N] < EINGABEN\n"
+           "\n"
+           "Entwickelt x = (KOEFF * Wurzel(WURZEL) + ABS) / NENNER in einen Kettenbruch.\n"
+           "Ohne --exact wie das Fenster: jede Zahl wird gelesen wie der Text des zugehörigen\n"
+           "Eingabefelds, mit den Grenzen des Fensters (100 Schritte, 32 Bit, 2^53).\n"
+           "\n"
+           "  --variant           Variante des Algorithmus: nächstgrößere Ganzzahl herausziehen\n"
+           "  --json              Ergebnis als ein JSON-Objekt ausgeben\n"
+           "  -h, --help          diese Hilfe zeigen\n"
+           "  -V, --version       Versionsnummer zeigen\n"
+           "  --                  alle folgenden Argumente sind Zahlen\n"
+           "\n"
+           "Genaue Entwicklung, ohne die Grenzen des Fensters (ganze Zahlen jeder Größe):\n"
+           "  --exact             genau entwickeln, auch x < 0; Ende bei Nenner 0 oder\n"
+           "                      geschlossener Periode\n"
+           "  --batch             je Zeile der Standardeingabe vier Zahlen genau entwickeln,\n"
+           "                      ein JSON-Objekt je Zeile (JSON Lines)\n"
+           "  --max-steps N       höchstens N Schritte (1 bis 1000000000, Vorgabe 1000000)\n"
+           "  --convergents N     N approximierende Brüche (Vorgabe 20)\n"
+           "  --trace             die Parameter jeder quadratischen Irrationalität zeigen\n"
+           "  --fields LISTE      nur diese JSON-Schlüssel, etwa inputs,periodLength\n"
+           "  --threads N         Rechen-Threads für --batch (Vorgabe: einer je Kern)\n"
+           "\n"
+           "EXPORT (ohne --batch):\n"
+           "  --svg DATEI         den gezeichneten Kettenbruch als SVG-Bild in DATEI schreiben;\n"
+           "                      --svg - schreibt es statt der üblichen Ausgabe auf die Standardausgabe\n"
+           "  --size BxH          mit --svg: Größe der Zeichenfläche in Pixeln (Vorgabe 840x507 wie im\n"
+           "                      Fenster bei 1024 x 768); was darüber hinausreicht, vergrößert das Bild\n"
+           "  --window-colours    mit --svg: die Farben des Fensters statt Schwarz auf Weiß\n"
+           "  --tex               statt der üblichen Ausgabe ein LaTeX-Fragment (amsmath) ausgeben\n"
+           "  --depth N           mit --tex: Stufen des Kettenbruchs und Zahl der Näherungsbrüche\n"
+           "                      (1 bis 100, Vorgabe 6)\n"
+           "  --standalone        mit --tex: ein vollständiges LaTeX-Dokument ausgeben\n"
+           "\n"
+           "Rückgabewert: 0 regulär beendet (bei --exact auch an der Schrittgrenze),\n"
+           "1 keine gute Eingabe (bei --batch: eine Zeile fehlerhaft), 2 falscher Aufruf,\n"
+           "3 eine Datei oder die Ausgabe ließ sich nicht schreiben.\n";
+}
+
+}  // namespace tamsel

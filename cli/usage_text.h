@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace tamsel {
+
+// The synopsis of each way to call tamsel-cli, one line each.
+inline constexpr const char* kWindowUsageLine = "Aufruf: tamsel-cli [--variant] [--json] KOEFF WURZEL ABS NENNER\n";
+inline constexpr const char* kExactUsageLine =
+    "Aufruf: tamsel-cli --exact [--variant] [--json] [--max-steps N] [--convergents N] [--trace]\n"
+    "                   [--fields LISTE] KOEFF WURZEL ABS NENNER\n";
+inline constexpr const char* kBatchUsageLine =
+    "Aufruf: tamsel-cli --batch [--variant] [--max-steps N] [--convergents N] [--trace] [--fields LISTE]\n"
+    "                   [--threads N] < EINGABEN\n";
+
+// What follows a usage error's message and its usage line.
+inline constexpr const char* kHelpHint = "Mehr dazu mit „tamsel-cli --help“.\n";
+
+// The whole text of --help.
+const char* HelpText();
+
+}  // namespace tamsel

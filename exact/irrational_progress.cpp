@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exact/irrational_progress.h"
+
+namespace tamsel::exact::detail {
+
+void IrrationalProgress::MarkPeriodStart(const mpz_class& p, const mpz_class& q) {
+    periodStart = steps + 1;
+    startP = p;
+    startQ = q;
+    startFits64 = MagnitudeBelow(p, 63) && MagnitudeBelow(q, 63);
+    startFits128 = MagnitudeBelow(p, 127) && MagnitudeBelow(q, 127);
+    if (startFits64) {
+        startP64 = ToInt64(p);
+        startQ64 = ToInt64(q);
+    }
+    if (startFits128) {
+        startP128 = ToInt128(p);
+        startQ128 = ToInt128(q);
+    }
+}
+
+}  // namespace tamsel::exact::detail

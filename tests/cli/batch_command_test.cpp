@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+#include "../support/cli_run.h"
+#include "cli/cli_app.h"
+
+namespace tamsel {
+namespace {
+
+using Output = test::CliOutput;
+
+Output Batch(const std::string& input, std::vector<std::string> args = {}) {
+    args.insert(args.begin(), "--batch");
+    return test::Cli(args, input);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(Batch, OneObjectPerInputLineWithABadLineInTheMiddle) {
+    const Output r = Batch(
+        "# Wurzeln\n"
+        "1 2 0 1\n"
+        "\n"
+        "1 2 x 1\n"
+        "   # eingerückter Kommentar\n"
+        "0 0 355 113   # pi, fast\r\n"
+        "1 3 0\n"
+        "1 2 0 0\n"
+        "1 -2 0 1\n"
+        "\t1\t7\t0\t1",
+        {"--fields", "line,inputs,periodStart,periodLength,end", "--threads", "3"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out,
+              R"({"line":2,"inputs":{"koeff":1,"wurzel":2,"abs":0,"nenner":1},"periodStart":2,"periodLength":1,)"
+              R"("end":"period"})"
+              "\n"
+              R"({"line":4,"error":"ABS ist keine ganze Zahl: „x“"})"
+              "\n"
+              R"({"line":6,"inputs":{"koeff":0,"wurzel":0,"abs":355,"nenner":113},"periodStart":null,)"
+              R"("periodLength":null,"end":"rational"})"
+              "\n"
+              R"({"line":7,"error":"erwartet werden vier ganze Zahlen (KOEFF WURZEL ABS NENNER), die Zeile hat 3"})"
+              "\n"
+              R"({"line":8,"error":"NENNER darf nicht 0 sein"})"
+              "\n"
+              R"({"line":9,"error":"WURZEL darf nicht negativ sein"})"
+              "\n"
+              R"({"line":10,"inputs":{"koeff":1,"wurzel":7,"abs":0,"nenner":1},"periodStart":2,"periodLength":4,)"
+              R"("end":"period"})"
+              "\n");
+}
+
+TEST(Batch, OptionsApplyToEveryLine) {
+    const Output r =
+        Batch("1 2 0 1\n1 2566 0 1\n0 0 3 2\n", {"--variant", "--max-steps", "3", "--convergents", "2", "--trace",
+                                                 "--fields", "quotients,period,steps,end,convergents,trace"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              R"({"quotients":[2],"period":[2,4],"steps":3,"end":"period","convergents":[[2,1],[3,2]],)"
+              R"("trace":[[1,2,0,1,2],[1,2,2,2,2],[1,2,2,1,4],[1,2,2,2]]})"
+              "\n"
+              R"({"quotients":[51,3,11],"period":null,"steps":3,"end":"step-limit","convergents":[[51,1],[152,3]],)"
+              R"("trace":[[1,2566,0,1,51],[1,2566,51,35,3],[1,2566,54,10,11],[1,2566,56,57]]})"
+              "\n"
+              R"({"quotients":[2,2],"period":null,"steps":2,"end":"rational","convergents":[[2,1],[3,2]],)"
+              R"("trace":[[0,0,3,2,2],[0,0,2,1,2]]})"
+              "\n");
+}
+
+// Many lines on many threads: every object is the one --exact --json gives
+// for its line, in input order.
+TEST(Batch, KeepsTheOrderOnManyThreads) {
+    std::string input;
+    std::vector<std::vector<std::string>> calls;
+    for (int i = 1; i <= 1500; ++i) {
+        const std::vector<std::string> numbers{std::to_string(i % 5), std::to_string(i), std::to_string(i % 11 - 5),
+                                               std::to_string(i % 7 + 1)};
+        input += numbers[0] + " " + numbers[1] + " " + numbers[2] + " " + numbers[3] + "\n";
+        if (i % 100 == 0) input += "# Abschnitt\n\n";
+        calls.push_back(numbers);
+    }
+    std::string expected;
+    for (const auto& numbers : calls) {
+        std::vector<std::string> args{"--exact", "--json", "--convergents", "3"};
+        args.insert(args.end(), numbers.begin(), numbers.end());
+        std::istringstream in;
+        std::ostringstream out, err;
+        ASSERT_EQ(RunCli(args, in, out, err), 0) << err.str();
+        expected += out.str();
+    }
+    for (const char* threads : {"1", "2", "16"}) {
+        const Output r = Batch(input, {"--convergents", "3", "--threads", threads});
+        EXPECT_EQ(r.status, 0) << threads;
+        EXPECT_EQ(r.out, expected) << threads;
+    }
+    EXPECT_EQ(Lines(expected).size(), 1500u);
+}
+
+TEST(Batch, EmptyInputWritesNothing) {
+    for (const char* input : {"", "\n\n", "# nur ein Kommentar\n", "   \t\r\n"}) {
+        const Output r = Batch(input);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "");
+    }
+}
+
+TEST(Batch, OutputThatCannotBeWritten) {
+    std::string input;
+    for (int d = 2; d < 5000; ++d) input += "1 " + std::to_string(d) + " 0 1\n";
+    test::RefusingBuffer disk;
+    std::ostream out(&disk);
+    std::istringstream in(input);
+    std::ostringstream err;
+    EXPECT_EQ(RunCli({"--batch"}, in, out, err), 3);
+    EXPECT_EQ(err.str(), "tamsel-cli: die Ausgabe kann nicht geschrieben werden\n");
+}
+
+}  // namespace
+}  // namespace tamsel
