@@ -16,6 +16,7 @@
 #include <string>
 
 #include "ui/drawing_area.h"
+#include "child_run.h"
 #include "window_fixture.h"
 
 namespace tamsel {
@@ -266,18 +267,10 @@ TEST(DrawingAreaScaledScreen, DrawsInDevicePixels) {
         screens.write(R"({"screens":[{"name":"s","x":0,"y":0,"width":1024,"height":768,)"
                       R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":2}]})");
         screens.close();
-        QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName());
         env.insert(kScaledScreenChild, "1");
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {"--gtest_filter=DrawingAreaScaledScreen.DrawsInDevicePixels"});
-        ASSERT_TRUE(child.waitForFinished(60000));
-        const std::string output = child.readAll().toStdString();
-        EXPECT_EQ(child.exitCode(), 0) << output;
-        EXPECT_NE(output.find("[  PASSED  ] 1 test."), std::string::npos) << output;
+        EXPECT_TRUE(test::PassesInChild("DrawingAreaScaledScreen.DrawsInDevicePixels", env));
         return;
     }
 

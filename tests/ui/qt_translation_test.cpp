@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -18,6 +17,7 @@
 #include <memory>
 #include <string>
 
+#include "child_run.h"
 #include "ui/main_window.h"
 #include "ui/qt_translation.h"
 
@@ -41,21 +41,13 @@ constexpr char kPlainLocaleChild[] = "TAMSEL_QT_TRANSLATION_PLAIN_LOCALE";
 
 TEST(QtTranslation, TextBoxMenusAndDialogButtonsAreGermanUnderThePlainLocale) {
     if (!qEnvironmentVariableIsSet(kPlainLocaleChild)) {
-        QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");  // its shortcuts for undo and redo
         env.insert("LANG", "C");
         env.insert("LC_ALL", "C");
         env.remove("LANGUAGE");
         env.insert(kPlainLocaleChild, "1");
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {"--gtest_filter=QtTranslation.TextBoxMenusAndDialogButtonsAreGermanUnderThePlainLocale"});
-        ASSERT_TRUE(child.waitForFinished(60000));
-        const std::string output = child.readAll().toStdString();
-        EXPECT_EQ(child.exitCode(), 0) << output;
-        EXPECT_NE(output.find("[  PASSED  ] 1 test."), std::string::npos) << output;
+        EXPECT_TRUE(test::PassesInChild("QtTranslation.TextBoxMenusAndDialogButtonsAreGermanUnderThePlainLocale", env));
         return;
     }
 
