@@ -50,12 +50,15 @@ if [ -n "$complaints" ]; then
 fi
 
 echo "-- Handbuchseiten"
+# In a UTF-8 locale and in the plain C locale, whose terminal knows only ASCII.
 for page in "$root"/usr/share/man/man1/*.1.gz; do
-  complaints=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) || true
-  if [ -n "$complaints" ]; then
-    echo "$(basename "$page"): $complaints" >&2
-    exit 1
-  fi
+  for locale in C.UTF-8 C; do
+    complaints=$(LC_ALL=$locale MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) || true
+    if [ -n "$complaints" ]; then
+      echo "$(basename "$page") ($locale): $complaints" >&2
+      exit 1
+    fi
+  done
 done
 
 echo "-- Programme"
