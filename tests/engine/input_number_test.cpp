@@ -22,34 +22,22 @@ TEST(ReadInputNumber, ReadsTheLeadingNumber) {
     } cases[] = {
         // No number at the start reads as 0.
         {"", 0.0},
-        {"abc", 0.0},
         {"-", 0.0},
         {".", 0.0},
         {"e3", 0.0},
         {"--5", 0.0},
-        {"+-5", 0.0},
         {"inf", 0.0},
-        {"nan", 0.0},
         {"0x10", 0.0},
         // Blanks, tabs and line feeds are dropped wherever they stand; a
         // carriage return is not.
-        {" 7", 7.0},
-        {"1 2", 12.0},
         {"\t1\n2 ", 12.0},
-        {"- 5", -5.0},
-        {"1 e 3", 1000.0},
-        {" 1 . 5 ", 1.5},
+        {" - 1 . 5 e 1 ", -15.0},
         {"\r5", 0.0},
-        {"5\r6", 5.0},
         {"+3", 3.0},
-        {"-3", -3.0},
-        {".5", 0.5},
         {"-.5", -0.5},
         {"1.", 1.0},
-        {"12abc", 12.0},
         {"1.5.3", 1.5},
         {"1,5", 1.0},
-        {"1e3", 1000.0},
         {"1E3", 1000.0},
         {"1e+2", 100.0},
         {"1e-2", 0.01},
@@ -59,13 +47,10 @@ TEST(ReadInputNumber, ReadsTheLeadingNumber) {
         {"1e308", 1e308},
         {"123456789012345678901234567890", 123456789012345678901234567890.0},
         {std::string(5000, '0') + "42", 42.0},
-        {"1" + std::string(300, '0'), 1e300},
         // Beyond the double range there is no value; below it, 0.
         {"1e400", std::nullopt},
         {"-1e400", std::nullopt},
-        {"1" + std::string(400, '0'), std::nullopt},
         {"1e-400", 0.0},
-        {"0." + std::string(400, '0') + "1", 0.0},
     };
     for (const auto& c : cases) EXPECT_EQ(ReadInputNumber(c.text), c.value) << '"' << c.text << '"';
 }
@@ -108,14 +93,11 @@ TEST(ReadWholeInput, AcceptsOnlyExactWholeNumbers) {
         std::string text;
         std::variant<double, FailureReason> result;
     } cases[] = {
-        {"3", 3.0},
         {"3.0", 3.0},
         {"1e3", 1000.0},
-        {"6e0", 6.0},
         {"1.50e1", 15.0},
         {"10e-1", 1.0},
         {"-0", -0.0},
-        {"0.000", 0.0},
         {"0e999999999999", 0.0},
         {"abc", 0.0},  // read as the box reads it
         {"12abc", 12.0},
@@ -123,16 +105,11 @@ TEST(ReadWholeInput, AcceptsOnlyExactWholeNumbers) {
         {"9007199254740992", 9007199254740992.0},
         {"-9007199254740992", -9007199254740992.0},
         {"0.5", R::NonWholeInput},
-        {"-2.25", R::NonWholeInput},
         {"1e-1", R::NonWholeInput},
         {"5e-400", R::NonWholeInput},
-        {"610.4", R::NonWholeInput},
         {"9007199254740993", R::InexactInput},
-        {"18014398509481985", R::InexactInput},
         {"1e23", R::InexactInput},
-        {"1" + std::string(300, '0'), R::InexactInput},
         {"1e400", R::UnreadableInput},
-        {"-1e400", R::UnreadableInput},
     };
     for (const auto& c : cases) {
         const std::variant<double, FailureReason> result = ReadWholeInput(c.text);

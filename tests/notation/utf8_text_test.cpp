@@ -25,7 +25,6 @@ TEST(Utf8Text, DecodesAndReplacesBrokenSequences) {
         {"OverlongThreeBytes", "\xE0\x80\xAF", {r, r, r}},
         {"Surrogate", "\xED\xA0\x80", {r, r, r}},
         {"BeyondTheLastCodePoint", "\xF4\x90\x80\x80", {r, r, r, r}},
-        {"LeadFollowedByAscii", "\xC3(", {r, U'('}},
     };
     for (const auto& c : cases) EXPECT_EQ(DecodeUtf8(c.text), c.characters) << c.name;
 }

@@ -25,15 +25,13 @@ namespace tamsel {
 namespace {
 
 // The texts of a menu's commands, separators left out.
-QStringList CommandTexts(const QMenu& menu) {
+std::string CommandTexts(const QMenu& menu) {
     QStringList texts;
     for (const QAction* action : menu.actions()) {
         if (!action->isSeparator()) texts << action->text();
     }
-    return texts;
+    return texts.join(QStringLiteral(" | ")).toStdString();
 }
-
-std::string Joined(const QStringList& texts) { return texts.join(QStringLiteral(" | ")).toStdString(); }
 
 // The locale is read when the application starts, so the test runs itself
 // again in a process started under the plain C locale.
@@ -57,16 +55,10 @@ TEST(QtTranslation, TextBoxMenusAndDialogButtonsAreGermanUnderThePlainLocale) {
         "&Rückgängig\tStrg+Z | Wieder&herstellen\tStrg+Y | &Ausschneiden\tStrg+X | &Kopieren\tStrg+C | "
         "Einf&ügen\tStrg+V | Löschen | Alles auswählen\tStrg+A";
     MainWindow window(QSize(1024, 768));
-
-    auto* input = window.findChild<QLineEdit*>("txtKoeff");
-    ASSERT_NE(input, nullptr);
-    const std::unique_ptr<QMenu> inputMenu(input->createStandardContextMenu());
-    EXPECT_EQ(Joined(CommandTexts(*inputMenu)), kEditMenu);
-
-    auto* fractions = window.findChild<QPlainTextEdit*>("Text2");
-    ASSERT_NE(fractions, nullptr);
-    const std::unique_ptr<QMenu> fractionsMenu(fractions->createStandardContextMenu());
-    EXPECT_EQ(Joined(CommandTexts(*fractionsMenu)), kEditMenu);
+    const std::unique_ptr<QMenu> inputMenu(window.findChild<QLineEdit*>("txtKoeff")->createStandardContextMenu());
+    EXPECT_EQ(CommandTexts(*inputMenu), kEditMenu) << "an input box";
+    const std::unique_ptr<QMenu> boxMenu(window.findChild<QPlainTextEdit*>("Text2")->createStandardContextMenu());
+    EXPECT_EQ(CommandTexts(*boxMenu), kEditMenu) << "a text box";
 
     QMessageBox box;
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);

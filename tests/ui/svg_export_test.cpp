@@ -62,40 +62,26 @@ using test::Quotients;
 // A real XML parser reads the SVG without complaint: an svg root in the SVG
 // namespace of the picture's size, and every text as printed.
 TEST(SvgExport, IsWellFormedXml) {
-    const struct {
-        const char* name;
-        std::vector<mpz_class> quotients;
-        std::optional<std::int32_t> periodStart;
-        std::string extraText;
-        QStringList texts;
-    } cases[] = {
-        {"Sqrt2", Quotients({1, 2}), 2, "", {"x  =", "1", "+ 1", "2", "Periode"}},
-        {"ThreeHalves", Quotients({1, 2}), std::nullopt, "", {"x  =", "1", "+ 1", "2"}},
-        {"MarkupInAText", Quotients({3}), std::nullopt, "<&>\"'\x02 ä", {"x  =", "3", "<&>\"'\uFFFD ä"}},
-    };
-    for (const auto& c : cases) {
-        SvgSurface surface(kDefaultPictureWidth, kDefaultPictureHeight, kWindowColours);
-        DrawExpansion(surface, c.quotients, c.periodStart, false);
-        if (!c.extraText.empty()) surface.Print(c.extraText, PrintEnd::KeepRow);
-        QXmlStreamReader xml(QByteArray::fromStdString(surface.Document()));
-        QStringList texts;
-        bool rootSeen = false;
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-            if (!rootSeen) {
-                rootSeen = true;
-                EXPECT_EQ(xml.name().toString(), "svg") << c.name;
-                EXPECT_EQ(xml.namespaceUri().toString(), "http://www.w3.org/2000/svg") << c.name;
-                EXPECT_EQ(xml.attributes().value("width").toString(), "840") << c.name;
-                EXPECT_EQ(xml.attributes().value("height").toString(), "507") << c.name;
-            }
-            if (xml.name() == QStringLiteral("text")) texts << xml.readElementText();
+    SvgSurface surface(kDefaultPictureWidth, kDefaultPictureHeight, kWindowColours);
+    DrawExpansion(surface, Quotients({1, 2}), 2, false);
+    surface.Print("<&>\"'\x02 ä", PrintEnd::KeepRow);
+    QXmlStreamReader xml(QByteArray::fromStdString(surface.Document()));
+    QStringList texts;
+    bool rootSeen = false;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (!rootSeen) {
+            rootSeen = true;
+            EXPECT_EQ(xml.name().toString(), "svg");
+            EXPECT_EQ(xml.namespaceUri().toString(), "http://www.w3.org/2000/svg");
+            EXPECT_EQ(xml.attributes().value("width").toString(), "840");
+            EXPECT_EQ(xml.attributes().value("height").toString(), "507");
         }
-        EXPECT_FALSE(xml.hasError()) << c.name << ": " << xml.errorString().toStdString() << " in line "
-                                     << xml.lineNumber();
-        EXPECT_TRUE(rootSeen) << c.name;
-        EXPECT_EQ(texts, c.texts) << c.name;
+        if (xml.name() == QStringLiteral("text")) texts << xml.readElementText();
     }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString() << " in line " << xml.lineNumber();
+    EXPECT_TRUE(rootSeen);
+    EXPECT_EQ(texts, QStringList({"x  =", "1", "+ 1", "2", "Periode", "<&>\"'\uFFFD ä"}));
 }
 
 // Where xmllint and the SVG 1.1 document type (w3c-sgml-lib) are installed,
@@ -106,22 +92,15 @@ TEST(SvgExport, IsValidSvg11) {
     if (xmllint.isEmpty() || !QFile::exists(dtd)) GTEST_SKIP() << "xmllint or the SVG 1.1 DTD is not installed";
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const std::vector<mpz_class> long211 =
-        Quotients({14, 1, 1, 9, 5, 1, 2, 2, 1, 1, 4, 3, 1, 13, 1, 3, 4, 1, 1, 2, 2, 1, 5, 9, 1, 1, 28});
+    // Lines and texts, and a picture without either.
     const struct {
         const char* name;
         std::vector<mpz_class> quotients;
         std::optional<std::int32_t> periodStart;
-        bool variant;
-    } cases[] = {
-        {"Sqrt2", Quotients({1, 2}), 2, false},
-        {"Sqrt2Variant", Quotients({2, 2, 4}), 2, true},
-        {"Sqrt211", long211, 2, false},
-        {"NothingFound", {}, std::nullopt, false},
-    };
+    } cases[] = {{"Sqrt2", Quotients({1, 2}), 2}, {"NothingFound", {}, std::nullopt}};
     for (const auto& c : cases) {
         SvgSurface surface(kDefaultPictureWidth, kDefaultPictureHeight, kPrintColours);
-        DrawExpansion(surface, c.quotients, c.periodStart, c.variant);
+        DrawExpansion(surface, c.quotients, c.periodStart, false);
         QFile file(dir.filePath(QString::fromUtf8(c.name) + ".svg"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(QByteArray::fromStdString(surface.Document()));
@@ -234,19 +213,18 @@ TEST_P(SvgAgainstWindow, RenderedSvgHasTheWindowsInkWithinTwoPixels) {
     }
 }
 
-// √2 and √7 in both algorithms, the golden ratio, 3/2, a run that fails
-// after two steps, and √211 whose staircase runs beyond the window's area.
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, SvgAgainstWindow,
-    ::testing::Values(RenderCase{{"1", "2", "0", "1"}, false}, RenderCase{{"1", "2", "0", "1"}, true},
-                      RenderCase{{"1", "7", "0", "1"}, false}, RenderCase{{"1", "7", "0", "1"}, true},
-                      RenderCase{{"1", "5", "1", "2"}, false}, RenderCase{{"0", "2", "3", "2"}, false},
-                      RenderCase{{"100000", "2", "0", "1"}, false}, RenderCase{{"1", "211", "0", "1"}, false, true}),
-    [](const ::testing::TestParamInfo<RenderCase>& info) {
-        std::string name;
-        for (const char* input : info.param.inputs) name += input + std::string("_");
-        return name + (info.param.variant ? "variant" : "usual");
-    });
+// √2 in both algorithms, a run that fails after two steps (a long quotient),
+// and √211 whose staircase runs beyond the window's area.
+INSTANTIATE_TEST_SUITE_P(Inputs, SvgAgainstWindow,
+                         ::testing::Values(RenderCase{{"1", "2", "0", "1"}, false},
+                                           RenderCase{{"1", "2", "0", "1"}, true},
+                                           RenderCase{{"100000", "2", "0", "1"}, false},
+                                           RenderCase{{"1", "211", "0", "1"}, false, true}),
+                         [](const ::testing::TestParamInfo<RenderCase>& info) {
+                             std::string name;
+                             for (const char* input : info.param.inputs) name += input + std::string("_");
+                             return name + (info.param.variant ? "variant" : "usual");
+                         });
 
 }  // namespace
 }  // namespace tamsel
