@@ -10,6 +10,8 @@
 
 #include <gmpxx.h>
 
+#include "../support/quotients.h"
+
 #include "exact/convergents.h"
 #include "exact/exact_expansion.h"
 #include "exact/trace_parameters.h"
@@ -63,9 +65,10 @@ inline std::vector<std::string> Trace(const ExactExpansion& expansion) {
     return sink.lines;
 }
 
-// The approximating fractions as "p/q".
-inline std::vector<std::string> Fractions(const ExactExpansion& expansion, std::uint64_t wanted) {
-    QuotientList kept(wanted);
+// The first `wanted` approximating fractions as "p/q", from a walk that
+// keeps the quotients of the first `keep` steps.
+inline std::vector<std::string> Fractions(const ExactExpansion& expansion, std::uint64_t wanted, std::uint64_t keep) {
+    QuotientList kept(keep);
     KeepQuotients sink(kept);
     const WalkSummary summary = expansion.Walk(sink);
     std::vector<std::string> fractions;
@@ -75,10 +78,6 @@ inline std::vector<std::string> Fractions(const ExactExpansion& expansion, std::
     return fractions;
 }
 
-inline std::vector<mpz_class> Numbers(std::initializer_list<const char*> digits) {
-    std::vector<mpz_class> numbers;
-    for (const char* d : digits) numbers.emplace_back(d);
-    return numbers;
-}
+using tamsel::test::Quotients;
 
 }  // namespace tamsel::exact::test

@@ -11,7 +11,7 @@ namespace {
 
 TEST(ReadWholeNumber, Accepted) {
     const struct {
-        std::string text;
+        const char* text;
         const char* value;
     } cases[] = {
         {"0", "0"},
@@ -23,12 +23,11 @@ TEST(ReadWholeNumber, Accepted) {
         {"\t-3\r\n", "-3"},
         {"9223372036854775808", "9223372036854775808"},
         {"-340282366920938463463374607431768211457", "-340282366920938463463374607431768211457"},
-        {std::string(300, '9'), nullptr},  // checked against its own digits below
     };
     for (const auto& c : cases) {
         const std::optional<mpz_class> value = ReadWholeNumber(c.text);
         ASSERT_TRUE(value.has_value()) << c.text;
-        EXPECT_EQ(value->get_str(), c.value ? c.value : c.text) << c.text;
+        EXPECT_EQ(value->get_str(), c.value) << c.text;
     }
 }
 

@@ -33,4 +33,14 @@ protected:
     std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
 };
 
+// tamsel-cli writing onto a stream that takes nothing; `out` stays empty.
+inline CliOutput CliOnFullDisk(const std::vector<std::string>& args, const std::string& input = "") {
+    RefusingBuffer disk;
+    std::ostream out(&disk);
+    std::istringstream in(input);
+    std::ostringstream err;
+    const int status = RunCli(args, in, out, err);
+    return {status, "", err.str()};
+}
+
 }  // namespace tamsel::test
