@@ -40,6 +40,11 @@ TEST(LatexNotation, Expansions) {
         int depth;
         std::string latex;
     } cases[] = {
+        {"Sqrt2ThreeLevels",
+         {Quotients({1, 2}), 2, false, false, Fractions({{1, 1}, {3, 2}, {7, 5}, {17, 12}})},
+         3,
+         Displays(R"(x = 1 + \cfrac{1}{2 + \cfrac{1}{2 + \dotsb}})", R"(x = [1; \overline{2}])",
+                  R"(\frac{1}{1},\quad \frac{3}{2},\quad \frac{7}{5},\quad \dotsc)")},
         // The period 2, 4 continues: 2, 2, 4, 2, 4.
         {"Sqrt2Variant",
          {Quotients({2, 2, 4}), 2, false, true, Fractions({{2, 1}, {3, 2}, {10, 7}, {17, 12}, {58, 41}})},
@@ -48,6 +53,11 @@ TEST(LatexNotation, Expansions) {
                   R"(x = [2; \overline{2, 4}])",
                   R"(\frac{2}{1},\quad \frac{3}{2},\quad \frac{10}{7},\quad \frac{17}{12},\quad \frac{58}{41},)"
                   R"(\quad \dotsc)")},
+        {"GoldenRatio",
+         {Quotients({1}), 1, false, false, Fractions({{1, 1}, {2, 1}, {3, 2}})},
+         2,
+         Displays(R"(x = 1 + \cfrac{1}{1 + \dotsb})", R"(x = [\overline{1}])",
+                  R"(\frac{1}{1},\quad \frac{2}{1},\quad \dotsc)")},
         // The period 1, 3, 2 from step 1 continues: 1, 3, 2, 1.
         {"PeriodFromStepOne",
          {Quotients({1, 3, 2}), 1, false, false, Fractions({{1, 1}})},
@@ -66,6 +76,11 @@ TEST(LatexNotation, Expansions) {
          Displays(R"(x = 3 + \cfrac{1}{7 + \dotsb})", R"(x = [3; 7, 16])",
                   R"(\frac{3}{1},\quad \frac{22}{7},\quad \dotsc)")},
         // A run that broke off: what it found, then dots.
+        {"FailedAfterTwoSteps",
+         {Quotients({141421, 2}), std::nullopt, false, false, Fractions({{141421, 1}, {282843, 2}})},
+         6,
+         Displays(R"(x = 141421 + \cfrac{1}{2 + \dotsb})", R"(x = [141421; 2, \dotsc])",
+                  R"(\frac{141421}{1},\quad \frac{282843}{2},\quad \dotsc)")},
         {"FailedAfterOneStep",
          {Quotients({5}), std::nullopt, false, false, Fractions({{5, 1}})},
          6,

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <regex>
 #include <string>
 #include <vector>
@@ -61,6 +62,55 @@ TEST(SvgSurface, SqrtTwoDocumentInFull) {
               "<text x=\"98.25\" y=\"118.331\" xml:space=\"preserve\">Periode</text>\n"
               "</g>\n"
               "</svg>\n");
+}
+
+// The other expansions the drawing knows: texts in their order, the lines,
+// and the period line where the period closed.
+TEST(SvgSurface, ExpansionTexts) {
+    const struct {
+        const char* name;
+        std::vector<mpz_class> quotients;
+        std::optional<std::int32_t> periodStart;
+        bool variant;
+        std::vector<std::string> texts;
+        std::string lastLine;
+    } cases[] = {
+        // The period line ends 14.25 px (" 4") right of column 15 (126 px), two rows below row 5.
+        {"Sqrt2Variant",
+         test::Quotients({2, 2, 4}),
+         2,
+         true,
+         {"x  =", "2", "- 1", "2", "- 1", "4", "Periode"},
+         R"(<line x1="84" y1="76.05" x2="140.25" y2="126.75"/>)"},
+        {"GoldenRatio",
+         test::Quotients({1}),
+         1,
+         false,
+         {"x  =", "1", "Periode"},
+         R"(<line x1="42" y1="50.7" x2="56.25" y2="76.05"/>)"},
+        {"ThreeHalves",
+         test::Quotients({1, 2}),
+         std::nullopt,
+         false,
+         {"x  =", "1", "+ 1", "2"},
+         R"(<line x1="84" y1="45.63" x2="126" y2="45.63"/>)"},
+        // What a run drew before it failed: no period mark.
+        {"FailedAfterTwoSteps",
+         test::Quotients({141421, 2}),
+         std::nullopt,
+         false,
+         {"x  =", "141421", "+ 1", "2"},
+         R"(<line x1="84" y1="45.63" x2="126" y2="45.63"/>)"},
+    };
+    for (const auto& c : cases) {
+        SvgSurface surface(kDefaultPictureWidth, kDefaultPictureHeight, kPrintColours);
+        DrawExpansion(surface, c.quotients, c.periodStart, c.variant);
+        const std::string svg = surface.Document();
+        EXPECT_EQ(Texts(svg), c.texts) << c.name;
+        ASSERT_FALSE(Lines(svg).empty()) << c.name;
+        EXPECT_EQ(Lines(svg).back(), c.lastLine) << c.name;
+        EXPECT_NE(svg.find(R"(width="840" height="507")"), std::string::npos) << c.name;
+    }
 }
 
 // √211: 27 quotients, period from step 2. " 28" stands at (135, 81), 1134 px
