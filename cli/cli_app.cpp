@@ -8,6 +8,7 @@
 #include "cli/export_options.h"
 #include "cli/export_output.h"
 #include "cli/output_failure.h"
+#include "cli/pell_command.h"
 #include "cli/run_output.h"
 #include "cli/usage_text.h"
 #include "engine/input_number.h"
@@ -88,6 +89,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 }
 
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (WantsPellMode(arguments)) return RunPellCli(arguments, in, out, err);
     if (WantsExactMode(arguments)) return RunExactCli(arguments, in, out, err);
     std::vector<std::string> args = arguments;
     ExportOptions exports;

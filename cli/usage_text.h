@@ -11,6 +11,12 @@ inline constexpr const char* kExactUsageLine =
 inline constexpr const char* kBatchUsageLine =
     "Aufruf: tamsel-cli --batch [--variant] [--max-steps N] [--convergents N] [--trace] [--fields LISTE]\n"
     "                   [--threads N] < EINGABEN\n";
+inline constexpr const char* kPellUsageLine =
+    "Aufruf: tamsel-cli --pell [--json] [--precision N] [--full] [--max-steps N] [--fields LISTE]\n"
+    "                   [--norm N] [--solutions K] D\n";
+inline constexpr const char* kPellBatchUsageLine =
+    "Aufruf: tamsel-cli --batch --pell [--precision N] [--max-steps N] [--fields LISTE] [--norm N]\n"
+    "                   [--solutions K] < EINGABEN\n";
 
 // What follows a usage error's message and its usage line.
 inline constexpr const char* kHelpHint = "Mehr dazu mit „tamsel-cli --help“.\n";

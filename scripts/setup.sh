@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
-  libgmp-dev librsvg2-bin
+  libgmp-dev libmpfr-dev librsvg2-bin
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation locales
 )
