@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../support/cli_run.h"
+
+namespace tamsel {
+namespace {
+
+using Output = test::CliOutput;
+
+Output Pell(std::vector<std::string> args, const std::string& input = "") {
+    args.insert(args.begin(), "--pell");
+    return test::Cli(args, input);
+}
+
+TEST(PellCommand, PlainTextOneFactPerLine) {
+    const struct {
+        std::vector<std::string> args;
+        std::string out;
+    } table[] = {
+        {{"7"},
+         "√7: Periodenlänge 4\n"
+         "x² − 7·y² = 1: x = 8, y = 3\n"
+         "x² − 7·y² = −1: keine Lösung, die Periodenlänge 4 ist gerade\n"
+         "Grundeinheit von ℤ[√7] (Diskriminante 28): 8 + 3·√7, Norm 1\n"
+         "Regulator von ℤ[√7]: 2,76865938331357383273200140938\n"
+         "ℤ[√7] ist der Ganzheitsring von ℚ(√7), wenn 7 quadratfrei ist\n"},
+        {{"--precision", "5", "13"},
+         "√13: Periodenlänge 5\n"
+         "x² − 13·y² = 1: x = 649, y = 180\n"
+         "x² − 13·y² = −1: x = 18, y = 5\n"
+         "Grundeinheit von ℤ[√13] (Diskriminante 52): 18 + 5·√13, Norm −1\n"
+         "Regulator von ℤ[√13]: 3,5843\n"
+         "(1 + √13)/2: Periodenlänge 1\n"
+         "x² − 13·y² = 4: x = 11, y = 3\n"
+         "x² − 13·y² = −4: x = 3, y = 1\n"
+         "Grundeinheit von ℤ[(1 + √13)/2] (Diskriminante 13): (3 + √13)/2, Norm −1\n"
+         "Regulator von ℤ[(1 + √13)/2]: 1,1948\n"
+         "ℤ[(1 + √13)/2] ist der Ganzheitsring von ℚ(√13), wenn 13 quadratfrei ist\n"},
+        {{"--fields", "pell", "1000099"},
+         "x² − 1000099·y² = 1: x = 91194896410409038028…61841502142009449330 (1128 Stellen), "
+         "y = 91190382598184515596…38248616796909655601 (1125 Stellen)\n"},
+        {{"--norm", "-4", "13"},
+         "x² − 13·y² = −4, Klasse 1: x = 3, y = 1\n"
+         "x² − 13·y² = −4, Klasse 2: x = −3, y = 1\n"
+         "x² − 13·y² = −4, Klasse 3: x = 36, y = 10\n"
+         "Jede Lösung ist ± eine davon mal (649 + 180·√13)^k, k ganz\n"},
+        {{"--norm", "4", "--solutions", "2", "30"},
+         "x² − 30·y² = 4, Lösung 1: x = 22, y = 4\n"
+         "x² − 30·y² = 4, Lösung 2: x = 482, y = 88\n"},
+        {{"--norm=2", "13"}, "x² − 13·y² = 2: keine Lösung\n"},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.args.back());
+        const Output r = Pell(row.args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.out, row.out);
+    }
+}
+
+TEST(PellCommand, JsonKeepsEveryDigit) {
+    const struct {
+        std::vector<std::string> args;
+        std::string out;
+    } table[] = {
+        {{"--json", "13"},
+         R"({"d":13,"periodLength":5,"pell":{"x":649,"y":180},"negativePell":{"x":18,"y":5},)"
+         R"("unit":{"x":18,"y":5,"norm":-1},"regulator":"3.58428965186132791233579248556","periodLengthOrderD":1,)"
+         R"("pellFour":{"x":11,"y":3},"negativePellFour":{"x":3,"y":1},"unitOrderD":{"x":3,"y":1,"norm":-1},)"
+         R"("regulatorOrderD":"1.19476321728710930411193082852"})"
+         "\n"},
+        {{"--json", "--fields", "d,negativePell,unit,unitOrderD", "991"},
+         R"({"d":991,"negativePell":null,"unit":{"x":"379516400906811930638014896080",)"
+         R"("y":"12055735790331359447442538767","norm":1},"unitOrderD":null})"
+         "\n"},
+        {{"--json", "--fields", "regulator", "--max-steps", "600000", "1000000000039"},
+         R"({"regulator":"631893.230819844162644137393398"})"
+         "\n"},
+        {{"--json", "--norm", "-1", "--solutions", "2", "2"},
+         R"({"d":2,"n":-1,"solutions":[{"x":1,"y":1},{"x":7,"y":5}]})"
+         "\n"},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.args.back());
+        const Output r = Pell(row.args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, row.out);
+    }
+}
+
+TEST(PellCommand, WrongInputNamesTheRule) {
+    const std::string usage =
+        "Aufruf: tamsel-cli --pell [--json] [--precision N] [--full] [--max-steps N] [--fields LISTE]\n"
+        "                   [--norm N] [--solutions K] D\n"
+        "Mehr dazu mit „tamsel-cli --help“.\n";
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } table[] = {
+        {{"0"}, "D muss größer als 0 sein, nicht 0"},
+        {{"--", "-7"}, "D muss größer als 0 sein, nicht −7"},
+        {{"49"}, "D darf keine Quadratzahl sein: 49 = 7²"},
+        {{"2.5"}, "D muss eine ganze Zahl sein, nicht „2.5“"},
+        {{"--norm", "0", "7"}, "N darf nicht 0 sein"},
+        {{"--norm", "x", "7"}, "N muss eine ganze Zahl sein, nicht „x“"},
+        {{"--norm", "1000000000", "7"}, "|N| darf höchstens 100000000 sein, nicht 1000000000"},
+        {{"--precision", "0", "7"}, "--precision erwartet eine ganze Zahl von 1 bis 100000, nicht „0“"},
+        {{"7", "8"}, "--pell erwartet genau eine Zahl D"},
+        {{"--fields", "regulator", "--norm", "2", "7"}, "--fields gilt nicht mit --norm oder --solutions"},
+        {{"--fields", "line", "7"}, "das Feld „line“ gibt es nur mit --batch"},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.message);
+        const Output r = Pell(row.args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "tamsel-cli: " + row.message + "\n" + usage);
+    }
+}
+
+TEST(PellCommand, PeriodBeyondTheStepLimit) {
+    const Output r = Pell({"--max-steps", "59", "991"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err,
+              "tamsel-cli: die Periode von √991 schließt sich nicht innerhalb von 59 Schritten (mehr erlaubt "
+              "--max-steps)\n");
+}
+
+TEST(PellCommand, BatchKeepsGoingAfterBadLines) {
+    const Output r = Pell({"--batch", "--fields", "line,d,pell", "--max-steps", "100"},
+                          "2\n# Kommentar\n\n16\n13 -4\n991\n7 x\n1 2 3\n1000099\n\t3\r\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out,
+              R"({"line":1,"d":2,"pell":{"x":3,"y":2}})"
+              "\n"
+              R"({"line":4,"error":"D darf keine Quadratzahl sein: 16 = 4²"})"
+              "\n"
+              R"({"line":5,"d":13,"n":-4,"classes":[{"x":3,"y":1},{"x":-3,"y":1},{"x":36,"y":10}]})"
+              "\n"
+              R"({"line":6,"d":991,"pell":{"x":"379516400906811930638014896080","y":"12055735790331359447442538767"}})"
+              "\n"
+              R"({"line":7,"error":"N muss eine ganze Zahl sein, nicht „x“"})"
+              "\n"
+              R"({"line":8,"error":"erwartet werden D oder D N, die Zeile hat 3 Zahlen"})"
+              "\n"
+              R"({"line":9,"error":"die Periode von √1000099 schließt sich nicht innerhalb von 100 Schritten )"
+              R"((mehr erlaubt --max-steps)"
+})"
+              "\n"
+              R"({"line":10,"d":3,"pell":{"x":2,"y":1}})"
+              "\n");
+}
+
+}  // namespace
+}  // namespace tamsel
