@@ -150,8 +150,7 @@ TEST(PellCommand, BatchKeepsGoingAfterBadLines) {
               R"({"line":8,"error":"erwartet werden D oder D N, die Zeile hat 3 Zahlen"})"
               "\n"
               R"({"line":9,"error":"die Periode von √1000099 schließt sich nicht innerhalb von 100 Schritten )"
-              R"((mehr erlaubt --max-steps)"
-})"
+              "(mehr erlaubt --max-steps)\"}"
               "\n"
               R"({"line":10,"d":3,"pell":{"x":2,"y":1}})"
               "\n");
