@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/export_output.h"
+#include "cli/export/export_output.h"
 
 #include <cerrno>
 #include <cstdint>
 #include <fstream>
 #include <limits>
 
-#include "cli/output_failure.h"
+#include "cli/command_line/messages.h"
+#include "cli/command_line/output_failure.h"
 #include "notation/expansion_drawing.h"
 #include "notation/latex_notation.h"
 #include "notation/svg_surface.h"
@@ -33,7 +34,7 @@ bool WriteFile(const std::string& path, const std::string& content, std::ostream
     if (file) file << content;
     if (file) file.close();
     if (!file) {
-        err << "tamsel-cli: die Datei " << path << " kann nicht geschrieben werden: " << Reason(errno) << "\n";
+        SayTo(err, "die Datei " + path + " kann nicht geschrieben werden: " + Reason(errno));
         return false;
     }
     return true;
@@ -43,7 +44,7 @@ bool WriteOut(std::ostream& out, const std::string& content, std::ostream& err) 
     out << content;
     out.flush();
     if (!out) {
-        err << kOutputNotWritten;
+        SayTo(err, kOutputNotWritten);
         return false;
     }
     return true;

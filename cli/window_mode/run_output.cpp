@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/run_output.h"
+#include "cli/window_mode/run_output.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
 
-#include "cli/json_text.h"
+#include "cli/json/json_text.h"
 #include "engine/number_text.h"
 
 namespace tamsel {

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/exact_json.h"
+#include "cli/json/exact_json.h"
 
 #include <algorithm>
 
-#include "cli/exact_plain.h"
-#include "cli/exact_trace.h"
-#include "cli/json_integer.h"
-#include "cli/json_text.h"
-#include "cli/output_failure.h"
+#include "cli/command_line/output_failure.h"
+#include "cli/exact_mode/exact_plain.h"
+#include "cli/exact_mode/exact_trace.h"
+#include "cli/json/json_integer.h"
+#include "cli/json/json_text.h"
 #include "exact/convergents.h"
 
 namespace tamsel {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/exact_export.h"
+#include "cli/export/exact_export.h"
 
 #include "exact/convergents.h"
 

@@ -1,23 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/whole_argument.h"
+#include "cli/exact_mode/whole_argument.h"
 
+#include "cli/command_line/messages.h"
 #include "exact/whole_number.h"
 
 namespace tamsel {
-
-namespace {
-
-constexpr std::size_t kLongestQuote = 40;
-
-}  // namespace
-
-std::string QuotedForMessage(std::string_view text) {
-    if (text.size() <= kLongestQuote) return "„" + std::string(text) + "“";
-    // Cut at a character boundary of UTF-8.
-    std::size_t cut = kLongestQuote;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-    return "„" + std::string(text.substr(0, cut)) + "…“";
-}
 
 std::optional<exact::ExactInput> ReadWholeArguments(const std::array<std::string_view, 4>& texts, std::string& error) {
     std::array<mpz_class, 4> values;

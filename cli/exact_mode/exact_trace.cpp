@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/exact_trace.h"
+#include "cli/exact_mode/exact_trace.h"
 
 #include <cstdint>
 
-#include "cli/json_integer.h"
-#include "cli/output_failure.h"
+#include "cli/command_line/output_failure.h"
+#include "cli/json/json_integer.h"
 #include "engine/number_text.h"
 #include "exact/trace_parameters.h"
 

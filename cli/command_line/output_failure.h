@@ -6,7 +6,7 @@
 namespace tamsel {
 
 // What tamsel-cli says when its standard output cannot be written (exit status 3).
-inline constexpr const char* kOutputNotWritten = "tamsel-cli: die Ausgabe kann nicht geschrieben werden\n";
+inline constexpr const char* kOutputNotWritten = "die Ausgabe kann nicht geschrieben werden";
 
 // Thrown by a long output as soon as its stream has failed, so that the run
 // stops instead of computing what cannot be written.

@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "cli/exact_options.h"
+#include "cli/command_line/command.h"
+#include "cli/command_line/exit_status.h"
 
 namespace tamsel {
 
@@ -18,8 +19,8 @@ bool ExpandBatchLine(std::string_view line, std::uint64_t lineNumber, const Exac
 
 // tamsel-cli --batch: reads KOEFF WURZEL ABS NENNER per line from `in` and
 // writes one JSON object per input line to `out`, in input order, computed
-// on a pool of threads. Returns 0, 1 when a line failed, or 3 when the output
-// could not be written.
-int RunBatch(const ExactOptions& options, std::istream& in, std::ostream& out, std::ostream& err);
+// on a pool of threads. Returns Done, InputRefused when a line failed, or
+// NotWritten when the output could not be written.
+ExitStatus RunBatch(const ExactOptions& options, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace tamsel

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "cli/exact_fields.h"
+#include "cli/json/exact_fields.h"
 #include "exact/exact_expansion.h"
 
 namespace tamsel {

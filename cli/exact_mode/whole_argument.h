@@ -18,7 +18,4 @@ inline constexpr std::array<const char*, 4> kWholeArgumentNames = {"KOEFF", "WUR
 // German message that names the argument, without program name or line end.
 std::optional<exact::ExactInput> ReadWholeArguments(const std::array<std::string_view, 4>& texts, std::string& error);
 
-// A text as a message quotes it: in German quotation marks, shortened when long.
-std::string QuotedForMessage(std::string_view text);
-
 }  // namespace tamsel

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/json_integer.h"
+#include "cli/json/json_integer.h"
 
 #include <charconv>
 #include <string>

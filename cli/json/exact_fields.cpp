@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/exact_fields.h"
+#include "cli/json/exact_fields.h"
 
 #include <array>
 
-#include "cli/whole_argument.h"
+#include "cli/command_line/messages.h"
 
 namespace tamsel {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/exact_plain.h"
+#include "cli/exact_mode/exact_plain.h"
 
 #include <algorithm>
 #include <string>
 
-#include "cli/exact_trace.h"
-#include "cli/output_failure.h"
+#include "cli/command_line/output_failure.h"
+#include "cli/exact_mode/exact_trace.h"
 #include "exact/convergents.h"
 #include "notation/bracket_notation.h"
 #include "notation/stream_text_holder.h"

@@ -2,9 +2,8 @@
 #pragma once
 
 #include <optional>
-#include <ostream>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "notation/latex_notation.h"
 #include "notation/svg_surface.h"
@@ -25,11 +24,12 @@ struct ExportOptions {
 // The most pixels across or down that --size accepts.
 inline constexpr int kMaxPictureSide = 100000;
 
-// Takes the export options out of args, up to a "--", and leaves every other
-// argument in its order: --svg FILE, --size WxH, --window-colours, --tex,
-// --depth N, --standalone. Returns false after a German message on err when
-// they are wrong or do not fit together.
-bool TakeExportOptions(std::vector<std::string>& args, ExportOptions& options, std::ostream& err);
+// A whole number from 1 to `max` written with plain digits, or nothing.
+std::optional<int> ReadPositiveNumber(std::string_view text, int max);
+
+// A picture size such as "840x507" (each side 1 to kMaxPictureSide); false
+// and nothing changed when the text is not one.
+bool ReadPictureSize(std::string_view text, int& width, int& height);
 
 // Whether an export goes to standard output, in place of the usual output.
 bool ExportReplacesUsualOutput(const ExportOptions& options);

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "cli/export_options.h"
+#include "cli/export/export_options.h"
 #include "notation/exported_expansion.h"
 #include "notation/text_run.h"
 

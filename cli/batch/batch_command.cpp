@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/batch_command.h"
+#include "cli/batch/batch_command.h"
 
 #include <sstream>
 #include <thread>
 #include <vector>
 
-#include "cli/exact_json.h"
-#include "cli/ordered_workers.h"
-#include "cli/output_failure.h"
-#include "cli/whole_argument.h"
+#include "cli/batch/ordered_workers.h"
+#include "cli/exact_mode/whole_argument.h"
+#include "cli/json/exact_json.h"
 
 namespace tamsel {
 
@@ -85,7 +84,7 @@ bool ExpandBatchLine(std::string_view line, std::uint64_t lineNumber, const Exac
     return true;
 }
 
-int RunBatch(const ExactOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
+ExitStatus RunBatch(const ExactOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
     const unsigned threads = ThreadCount(options);
     bool anyFailed = false;
     bool writeFailed = false;
@@ -114,12 +113,8 @@ int RunBatch(const ExactOptions& options, std::istream& in, std::ostream& out, s
         if (!chunk.lines.empty() && !writeFailed) submit(chunk);
         workers.Finish();
     }
-    out.flush();
-    if (writeFailed || !out) {
-        err << kOutputNotWritten;
-        return 3;
-    }
-    return anyFailed ? 1 : 0;
+    if (writeFailed) out.setstate(std::ios::badbit);
+    return AfterWriting(out, err, anyFailed ? ExitStatus::InputRefused : ExitStatus::Done);
 }
 
 }  // namespace tamsel
