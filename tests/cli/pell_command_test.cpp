@@ -94,7 +94,7 @@ TEST(PellCommand, JsonKeepsEveryDigit) {
 
 TEST(PellCommand, WrongInputNamesTheRule) {
     const std::string usage =
-        "Aufruf: tamsel-cli --pell [--json] [--precision N] [--full] [--max-steps N] [--fields LISTE]\n"
+        "Aufruf: tamsel-cli --pell [--json] [--max-steps N] [--fields LISTE] [--precision N] [--full]\n"
         "                   [--norm N] [--solutions K] D\n"
         "Mehr dazu mit „tamsel-cli --help“.\n";
     const struct {
@@ -112,6 +112,7 @@ TEST(PellCommand, WrongInputNamesTheRule) {
         {{"7", "8"}, "--pell erwartet genau eine Zahl D"},
         {{"--fields", "regulator", "--norm", "2", "7"}, "--fields gilt nicht mit --norm oder --solutions"},
         {{"--fields", "line", "7"}, "das Feld „line“ gibt es nur mit --batch"},
+        {{"--variant", "7"}, "--variant gilt nicht mit --pell"},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.message);

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/pell/pell_json.h"
+
+#include "cli/json/json_integer.h"
+#include "notation/pell_text.h"
+
+namespace tamsel {
+
+namespace {
+
+void WritePair(std::ostream& out, const std::optional<PellPair>& pair) {
+    if (!pair) {
+        out << "null";
+        return;
+    }
+    out << "{\"x\":";
+    WriteJsonInteger(out, pair->x);
+    out << ",\"y\":";
+    WriteJsonInteger(out, pair->y);
+    out << '}';
+}
+
+void WriteUnit(std::ostream& out, const UnitFacts& facts) {
+    if (!facts.unit) {
+        out << "null";
+        return;
+    }
+    out << "{\"x\":";
+    WriteJsonInteger(out, facts.unit->x);
+    out << ",\"y\":";
+    WriteJsonInteger(out, facts.unit->y);
+    out << ",\"norm\":" << facts.norm << '}';
+}
+
+class Keys {
+public:
+    Keys(std::ostream& out, const PellFields& fields) : out_(out), fields_(fields) { out_ << '{'; }
+    bool Key(PellField field) {
+        if (!fields_.Has(field)) return false;
+        out_ << (first_ ? "\"" : ",\"") << PellFieldKey(field) << "\":";
+        first_ = false;
+        return true;
+    }
+
+private:
+    std::ostream& out_;
+    const PellFields& fields_;
+    bool first_ = true;
+};
+
+void WriteOrder(std::ostream& out, Keys& keys, const UnitFacts* facts, const PellField (&names)[5]) {
+    if (keys.Key(names[0])) {
+        if (facts && facts->periodLength) {
+            out << *facts->periodLength;
+        } else {
+            out << "null";
+        }
+    }
+    if (keys.Key(names[1])) WritePair(out, facts ? facts->positive : std::nullopt);
+    if (keys.Key(names[2])) WritePair(out, facts ? facts->negative : std::nullopt);
+    if (keys.Key(names[3])) {
+        if (facts) {
+            WriteUnit(out, *facts);
+        } else {
+            out << "null";
+        }
+    }
+    if (keys.Key(names[4])) {
+        if (facts && facts->regulator) {
+            out << '"' << DecimalText(*facts->regulator, '.') << '"';
+        } else {
+            out << "null";
+        }
+    }
+}
+
+}  // namespace
+
+void WritePellJson(std::ostream& out, const PellFacts& facts, const PellFields& fields, std::uint64_t line) {
+    Keys keys(out, fields);
+    if (keys.Key(PellField::Line)) out << line;
+    if (keys.Key(PellField::D)) WriteJsonInteger(out, facts.d);
+    WriteOrder(
+        out, keys, &facts.root,
+        {PellField::PeriodLength, PellField::Pell, PellField::NegativePell, PellField::Unit, PellField::Regulator});
+    WriteOrder(out, keys, facts.half ? &*facts.half : nullptr,
+               {PellField::PeriodLengthOrderD, PellField::PellFour, PellField::NegativePellFour, PellField::UnitOrderD,
+                PellField::RegulatorOrderD});
+    out << "}\n";
+}
+
+void WriteNormJson(std::ostream& out, const mpz_class& d, const mpz_class& n, const std::vector<PellPair>& solutions,
+                   bool listing, std::uint64_t line) {
+    out << '{';
+    if (line > 0) out << "\"line\":" << line << ',';
+    out << "\"d\":";
+    WriteJsonInteger(out, d);
+    out << ",\"n\":";
+    WriteJsonInteger(out, n);
+    out << (listing ? ",\"solutions\":[" : ",\"classes\":[");
+    for (std::size_t i = 0; i < solutions.size(); ++i) {
+        if (i > 0) out << ',';
+        WritePair(out, solutions[i]);
+    }
+    out << "]}\n";
+}
+
+}  // namespace tamsel
