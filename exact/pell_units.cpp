@@ -158,58 +158,51 @@ std::uint64_t LogBitsBound(const mpz_class& d, std::uint64_t steps) {
     return 64 - std::countl_zero(perStep * (steps + 1) | 1);
 }
 
+// The working precision for a period of at most maxSteps steps, so that
+// one walk suffices unless the rounding is in doubt.
+mpfr_prec_t FirstBits(const mpz_class& d, std::uint64_t maxSteps, unsigned digits) {
+    return WorkingBits(digits, LogBitsBound(d, maxSteps), maxSteps);
+}
+
 template <class Int>
 bool RootRegulator(const Int& d, const Int& s, const mpz_class& bigD, std::uint64_t maxSteps, unsigned digits,
                    OrderUnit& unit) {
-    for (mpfr_prec_t bits = 0;;) {
+    for (mpfr_prec_t bits = FirstBits(bigD, maxSteps, digits);; bits *= 2) {
         Middle<Int> middle;
-        std::optional<QuotientProductBounds> bounds;
-        if (bits == 0) {
-            // The first walk finds the period's length and with it the precision.
-            unit.closed = WalkToMiddle(d, s, maxSteps, middle, [](const Int&, const Int&, const Int&) {});
-            if (!unit.closed) return false;
-            unit.periodLength = 2 * middle.m + (middle.odd ? 1 : 0);
-            bits = WorkingBits(digits, LogBitsBound(bigD, unit.periodLength), unit.periodLength);
-        }
-        bounds.emplace(bigD, bits);
-        WalkToMiddle(d, s, maxSteps, middle, [&](const Int& k, const Int& p, const Int& q) { bounds->Step(k, p, q); });
+        QuotientProductBounds bounds(bigD, bits);
+        unit.closed = WalkToMiddle(d, s, maxSteps, middle,
+                                   [&](const Int& k, const Int& p, const Int& q) { bounds.Step(k, p, q); });
+        if (!unit.closed) return false;
+        unit.periodLength = 2 * middle.m + (middle.odd ? 1 : 0);
         unit.norm = middle.odd ? -1 : 1;
         // Even: unit = Q(m) R^2 with R = a_1 ... a_m;
         // odd: unit = Q(m) R^2 / a_(m+1) with R = a_1 ... a_(m+1).
-        Bounds& r = middle.odd ? bounds->Finish(middle.pNext, middle.qNext) : bounds->Finish(middle.p, middle.q);
+        Bounds& r = middle.odd ? bounds.Finish(middle.pNext, middle.qNext) : bounds.Finish(middle.p, middle.q);
         r.Multiply(r);
         r.Multiply(Big(middle.q));
         if (middle.odd) {
             Bounds complete(bits);
-            bounds->Complete(complete, Big(middle.pNext), Big(middle.qNext));
+            bounds.Complete(complete, Big(middle.pNext), Big(middle.qNext));
             r.Divide(complete);
         }
         r.Log();
         if ((unit.regulator = r.Rounded(digits))) return true;
-        bits *= 2;
     }
 }
 
 template <class Int>
 bool HalfRegulator(const Int& d, const Int& s, const mpz_class& bigD, std::uint64_t maxSteps, unsigned digits,
                    OrderUnit& unit) {
-    for (mpfr_prec_t bits = 0;;) {
-        Int startP, startQ;
-        if (bits == 0) {
-            unit.closed = WalkPeriod(d, s, Int(1), Int(2), maxSteps, startP, startQ, unit.periodLength,
-                                     [](const Int&, const Int&, const Int&) {});
-            if (!unit.closed) return false;
-            bits = WorkingBits(digits, LogBitsBound(bigD, unit.periodLength), unit.periodLength);
-        }
+    for (mpfr_prec_t bits = FirstBits(bigD, maxSteps, digits);; bits *= 2) {
         QuotientProductBounds bounds(bigD, bits);
-        std::uint64_t length = 0;
-        WalkPeriod(d, s, Int(1), Int(2), maxSteps, startP, startQ, length,
-                   [&](const Int& k, const Int& p, const Int& q) { bounds.Step(k, p, q); });
-        unit.norm = length % 2 == 0 ? 1 : -1;
+        Int startP, startQ;
+        unit.closed = WalkPeriod(d, s, Int(1), Int(2), maxSteps, startP, startQ, unit.periodLength,
+                                 [&](const Int& k, const Int& p, const Int& q) { bounds.Step(k, p, q); });
+        if (!unit.closed) return false;
+        unit.norm = unit.periodLength % 2 == 0 ? 1 : -1;
         Bounds& product = bounds.Finish(startP, startQ);
         product.Log();
         if ((unit.regulator = product.Rounded(digits))) return true;
-        bits *= 2;
     }
 }
 

@@ -26,7 +26,8 @@ struct PellPair {
 // discriminant D.
 struct UnitFacts {
     std::optional<std::uint64_t> periodLength;
-    int norm = 0;  // 0: not known
+    bool showPeriodLength = true;  // on a line of its own; otherwise only as a reason
+    int norm = 0;                  // 0: not known
     std::optional<PellPair> unit;
     std::optional<PellPair> positive;  // of x^2 - D y^2 = 1 (4 for the other order)
     std::optional<PellPair> negative;  // of x^2 - D y^2 = -1 (-4), when it has one
@@ -35,7 +36,6 @@ struct UnitFacts {
 
 struct PellFacts {
     mpz_class d;
-    bool withPeriodLength = true;
     UnitFacts root;                 // Z[sqrt(D)]; its period is that of sqrt(D)
     std::optional<UnitFacts> half;  // Z[(1 + sqrt(D)) / 2], for D = 1 (mod 4)
     // Whether to say that x^2 - D y^2 = -1 (-4) has no solution, when so.

@@ -33,7 +33,7 @@ std::string SolutionText(const PellPair& s, bool full) {
 void WriteUnitFacts(std::ostream& out, const mpz_class& d, const UnitFacts& facts, bool half, bool withNegative,
                     bool ringOfIntegers, bool full) {
     const mpz_class one = half ? 4 : 1;
-    if (facts.periodLength) {
+    if (facts.periodLength && facts.showPeriodLength) {
         out << (half ? "(1 + " + Root(d, full) + ")/2" : Root(d, full)) << ": Periodenlänge " << *facts.periodLength
             << "\n";
     }

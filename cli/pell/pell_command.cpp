@@ -77,7 +77,8 @@ bool GatherOrder(const mpz_class& d, exact::UnitOrder order, const Command& comm
         error = NotClosed(order == exact::UnitOrder::Root ? root : "(1 + " + root + ")/2", command.options.maxSteps);
         return false;
     }
-    if (wantPeriod) facts.periodLength = unit.periodLength;
+    facts.periodLength = unit.periodLength;
+    facts.showPeriodLength = wantPeriod;
     facts.norm = unit.norm;
     if (unit.regulator) facts.regulator = SignificantDigits{unit.regulator->digits, unit.regulator->exponent};
     if (wantSolutions) {
