@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/pell/pell_json.h"
 
+#include <string>
+#include <thread>
+
 #include "cli/json/json_integer.h"
 #include "notation/pell_text.h"
 
@@ -8,15 +11,41 @@ namespace tamsel {
 
 namespace {
 
-void WritePair(std::ostream& out, const std::optional<PellPair>& pair) {
+// Numbers from this many bits on are turned into digits on two threads, x
+// on one and y on the other: the decimal conversion of a unit of millions
+// of digits takes as long as computing it.
+constexpr std::size_t kBitsForTwoThreads = 1 << 20;
+
+std::string Digits(const mpz_class& v) {
+    std::string digits(mpz_sizeinbase(v.get_mpz_t(), 10) + 2, '\0');
+    mpz_get_str(digits.data(), 10, v.get_mpz_t());
+    digits.resize(digits.find('\0'));
+    return digits;
+}
+
+// "x":…,"y":… of x + y sqrt(D).
+void WriteXY(std::ostream& out, const mpz_class& x, const mpz_class& y) {
+    if (mpz_sizeinbase(y.get_mpz_t(), 2) < kBitsForTwoThreads) {
+        out << "\"x\":";
+        WriteJsonInteger(out, x);
+        out << ",\"y\":";
+        WriteJsonInteger(out, y);
+        return;
+    }
+    std::string yDigits;
+    std::thread second([&] { yDigits = Digits(y); });
+    const std::string xDigits = Digits(x);
+    second.join();
+    out << "\"x\":\"" << xDigits << "\",\"y\":\"" << yDigits << '"';
+}
+
+void WritePair(std::ostream& out, const PellPair* pair) {
     if (!pair) {
         out << "null";
         return;
     }
-    out << "{\"x\":";
-    WriteJsonInteger(out, pair->x);
-    out << ",\"y\":";
-    WriteJsonInteger(out, pair->y);
+    out << '{';
+    WriteXY(out, pair->x, pair->y);
     out << '}';
 }
 
@@ -25,10 +54,8 @@ void WriteUnit(std::ostream& out, const UnitFacts& facts) {
         out << "null";
         return;
     }
-    out << "{\"x\":";
-    WriteJsonInteger(out, facts.unit->x);
-    out << ",\"y\":";
-    WriteJsonInteger(out, facts.unit->y);
+    out << '{';
+    WriteXY(out, facts.unit->x, facts.unit->y);
     out << ",\"norm\":" << facts.norm << '}';
 }
 
@@ -56,8 +83,8 @@ void WriteOrder(std::ostream& out, Keys& keys, const UnitFacts* facts, const Pel
             out << "null";
         }
     }
-    if (keys.Key(names[1])) WritePair(out, facts ? facts->positive : std::nullopt);
-    if (keys.Key(names[2])) WritePair(out, facts ? facts->negative : std::nullopt);
+    if (keys.Key(names[1])) WritePair(out, facts && facts->positive ? &*facts->positive : nullptr);
+    if (keys.Key(names[2])) WritePair(out, facts && facts->negative ? &*facts->negative : nullptr);
     if (keys.Key(names[3])) {
         if (facts) {
             WriteUnit(out, *facts);
@@ -100,7 +127,7 @@ void WriteNormJson(std::ostream& out, const mpz_class& d, const mpz_class& n, co
     out << (listing ? ",\"solutions\":[" : ",\"classes\":[");
     for (std::size_t i = 0; i < solutions.size(); ++i) {
         if (i > 0) out << ',';
-        WritePair(out, solutions[i]);
+        WritePair(out, &solutions[i]);
     }
     out << "]}\n";
 }
