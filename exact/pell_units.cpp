@@ -2,6 +2,7 @@
 #include "exact/pell_units.h"
 
 #include <bit>
+#include <thread>
 
 #include "exact/machine_integer.h"
 #include "exact/quotient_product_bounds.h"
@@ -100,12 +101,19 @@ void RootUnitExactly(const Int& d, const Int& s, const mpz_class& bigD, std::uin
         unit.norm = 1;
         product.Finish(Big(middle.p), q, u, v);
         // x = (u^2 + D v^2) / Q(m) = (2 u^2 - (-1)^m Q(m)) / Q(m), y = 2 u v / Q(m).
-        mpz_mul(unit.y.get_mpz_t(), u.get_mpz_t(), v.get_mpz_t());
+        std::optional<std::thread> second;
+        const auto uv = [&] { mpz_mul(unit.y.get_mpz_t(), u.get_mpz_t(), v.get_mpz_t()); };
+        if (mpz_sizeinbase(u.get_mpz_t(), 2) >= kBitsForTwoThreads) {
+            second.emplace(uv);
+        } else {
+            uv();
+        }
+        mpz_mul(unit.x.get_mpz_t(), u.get_mpz_t(), u.get_mpz_t());
+        if (second) second->join();
+        u = 0;
         v = 0;
         unit.y *= 2;
         DivideExactly(unit.y, q);
-        mpz_mul(unit.x.get_mpz_t(), u.get_mpz_t(), u.get_mpz_t());
-        u = 0;
         unit.x *= 2;
         if (middle.m % 2 == 0) {
             unit.x -= q;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exact/surd_product.h"
 
+#include <thread>
 #include <utility>
 
 #include "exact/machine_integer.h"
@@ -34,11 +35,21 @@ void SurdProduct::Close(std::uint64_t runU, std::uint64_t runV, const mpz_class&
 }
 
 void SurdProduct::Merge(Part& left, Part& right) {
-    mpz_mul(t1_.get_mpz_t(), left.u.get_mpz_t(), right.u.get_mpz_t());
-    mpz_mul(t2_.get_mpz_t(), left.v.get_mpz_t(), right.v.get_mpz_t());
-    left.u += left.v;
-    right.u += right.v;
-    mpz_mul(t3_.get_mpz_t(), left.u.get_mpz_t(), right.u.get_mpz_t());
+    // t1 = U U', t2 = V V', t3 = (U + V)(U' + V'); the largest merges take t3
+    // on a second thread.
+    if (mpz_sizeinbase(left.u.get_mpz_t(), 2) >= bitsForTwoThreads_) {
+        mpz_class leftSum = left.u + left.v, rightSum = right.u + right.v;
+        std::thread second([&] { mpz_mul(t3_.get_mpz_t(), leftSum.get_mpz_t(), rightSum.get_mpz_t()); });
+        mpz_mul(t1_.get_mpz_t(), left.u.get_mpz_t(), right.u.get_mpz_t());
+        mpz_mul(t2_.get_mpz_t(), left.v.get_mpz_t(), right.v.get_mpz_t());
+        second.join();
+    } else {
+        mpz_mul(t1_.get_mpz_t(), left.u.get_mpz_t(), right.u.get_mpz_t());
+        mpz_mul(t2_.get_mpz_t(), left.v.get_mpz_t(), right.v.get_mpz_t());
+        left.u += left.v;
+        right.u += right.v;
+        mpz_mul(t3_.get_mpz_t(), left.u.get_mpz_t(), right.u.get_mpz_t());
+    }
     t3_ -= t1_;
     t3_ -= t2_;
     mpz_divexact(left.v.get_mpz_t(), t3_.get_mpz_t(), left.q.get_mpz_t());

@@ -22,9 +22,14 @@
 
 namespace tamsel::exact {
 
+// From this many bits on, a big multiplication of the product or of the
+// unit runs beside another one on a second thread.
+inline constexpr std::size_t kBitsForTwoThreads = std::size_t{1} << 20;
+
 class SurdProduct {
 public:
-    explicit SurdProduct(const mpz_class& d) : d_(d) {}
+    explicit SurdProduct(const mpz_class& d, std::size_t bitsForTwoThreads = kBitsForTwoThreads)
+        : d_(d), bitsForTwoThreads_(bitsForTwoThreads) {}
 
     // One step from the complete quotient (p + sqrt(D)) / q with quotient k.
     void Step(std::int64_t k, std::int64_t p, std::int64_t q);
@@ -43,6 +48,7 @@ private:
     void Merge(Part& left, Part& right);
 
     mpz_class d_;
+    std::size_t bitsForTwoThreads_;
     QuotientRun run_;
     std::vector<Part> stack_;
     mpz_class t1_, t2_, t3_;

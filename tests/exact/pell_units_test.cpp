@@ -10,6 +10,8 @@
 
 #include "exact/convergents.h"
 #include "exact/pell_units.h"
+#include "exact/surd_product.h"
+#include "exact/surd_walk.h"
 
 namespace tamsel::exact {
 namespace {
@@ -152,6 +154,26 @@ TEST(PellUnits, RegulatorsCorrectlyRoundedWithAndWithoutTheUnit) {
             EXPECT_EQ(unit.regulator->exponent, row.exponent);
         }
     }
+}
+
+TEST(PellUnits, ProductOnTwoThreadsEqualsTheProductOnOne) {
+    // The complete quotients of a period of sqrt(1000099), multiplied with
+    // every merge on two threads and with none.
+    const mpz_class d(1000099);
+    SurdProduct oneThread(d, std::size_t{1} << 62), twoThreads(d, 1);
+    SurdWalk<std::int64_t> walk(1000099, 1000, 0, 1);
+    for (int i = 0; i < 2174; ++i) {
+        const std::int64_t p = walk.P(), q = walk.Q();
+        const std::int64_t k = walk.Step();
+        oneThread.Step(k, p, q);
+        twoThreads.Step(k, p, q);
+    }
+    mpz_class u1, v1, u2, v2;
+    oneThread.Finish(walk.P(), walk.Q(), u1, v1);
+    twoThreads.Finish(walk.P(), walk.Q(), u2, v2);
+    EXPECT_EQ(std::make_pair(u1, v1), std::make_pair(u2, v2));
+    // A whole period ends at Q = 1: u + v sqrt(D) is the unit.
+    EXPECT_EQ(mpz_class(u1 * u1 - d * v1 * v1), 1);
 }
 
 TEST(PellUnits, PeriodLongerThanTheStepLimit) {
