@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/pell/pell_command.h"
 
+#include <fstream>
+
 #include "cli/command_line/messages.h"
 #include "cli/json/exact_json.h"
 #include "cli/pell/pell_json.h"
@@ -221,11 +223,26 @@ bool AnswerPellLine(std::string_view line, std::uint64_t lineNumber, const Comma
 }
 
 ExitStatus RunPellBatch(const Command& command, std::istream& in, std::ostream& out, std::ostream& err) {
+    // The input files in order ("-" or none: standard input); lines are
+    // numbered through all of them.
+    std::vector<std::string> files = command.options.files;
+    if (files.empty()) files.push_back("-");
     bool anyFailed = false;
     std::string line;
     std::uint64_t lineNumber = 0;
-    while (out && std::getline(in, line)) {
-        if (!AnswerPellLine(line, ++lineNumber, command, out)) anyFailed = true;
+    for (const std::string& name : files) {
+        std::ifstream file;
+        if (name != "-") {
+            file.open(name);
+            if (!file) {
+                SayTo(err, "die Eingabedatei " + QuotedForMessage(name) + " lässt sich nicht lesen");
+                return ExitStatus::WrongCall;
+            }
+        }
+        std::istream& input = name == "-" ? in : file;
+        while (out && std::getline(input, line)) {
+            if (!AnswerPellLine(line, ++lineNumber, command, out)) anyFailed = true;
+        }
     }
     return AfterWriting(out, err, anyFailed ? ExitStatus::InputRefused : ExitStatus::Done);
 }

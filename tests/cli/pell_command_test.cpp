@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "../support/cli_run.h"
+
+#include "cli/command_line/messages.h"
 
 namespace tamsel {
 namespace {
@@ -130,6 +133,23 @@ TEST(PellCommand, PeriodBeyondTheStepLimit) {
     EXPECT_EQ(r.err,
               "tamsel-cli: die Periode von √991 schließt sich nicht innerhalb von 59 Schritten (mehr erlaubt "
               "--max-steps)\n");
+}
+
+TEST(PellCommand, BatchReadsFilesInOrder) {
+    const std::string file = testing::TempDir() + "pell_batch_input.txt";
+    std::ofstream(file) << "5\n";
+    const Output r = Pell({"--batch", "--fields", "line,unit", file, "-", file}, "6\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, R"({"line":1,"unit":{"x":2,"y":1,"norm":-1}})"
+                     "\n"
+                     R"({"line":2,"unit":{"x":5,"y":2,"norm":1}})"
+                     "\n"
+                     R"({"line":3,"unit":{"x":2,"y":1,"norm":-1}})"
+                     "\n");
+    const Output missing = Pell({"--batch", file + ".fehlt"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err,
+              "tamsel-cli: die Eingabedatei " + QuotedForMessage(file + ".fehlt") + " lässt sich nicht lesen\n");
 }
 
 TEST(PellCommand, BatchKeepsGoingAfterBadLines) {
