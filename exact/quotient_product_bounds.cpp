@@ -9,46 +9,42 @@ QuotientProductBounds::QuotientProductBounds(const mpz_class& d, mpfr_prec_t bit
     product_.Set(1);
 }
 
+void QuotientProductBounds::Close(std::uint64_t u, std::uint64_t v, std::int64_t p, std::int64_t q) {
+    CloseRun(u, v, p, q);
+}
+
 template <class Int>
-void QuotientProductBounds::Close(std::uint64_t u, std::uint64_t v, const Int& p, const Int& q) {
+void QuotientProductBounds::CloseRun(std::uint64_t u, std::uint64_t v, const Int& p, const Int& q) {
     // product *= u (p + sqrt(D)) / q + v
-    block_.Set(root_);
-    block_.Add(p);
+    block_.SetSum(root_, p);
     block_.Divide(q);
     block_.Multiply(u);
     block_.Add(v);
     product_.Multiply(block_);
 }
 
-void QuotientProductBounds::Step(std::int64_t k, std::int64_t p, std::int64_t q) {
-    run_.Step(k, p, q, [this](std::uint64_t u, std::uint64_t v, std::int64_t runP, std::int64_t runQ) {
-        Close(u, v, runP, runQ);
-    });
-}
-
 void QuotientProductBounds::Step(const mpz_class& k, const mpz_class& p, const mpz_class& q) {
     run_.Step(k, p, q, [this](std::uint64_t u, std::uint64_t v, const mpz_class& runP, const mpz_class& runQ) {
-        Close(u, v, runP, runQ);
+        CloseRun(u, v, runP, runQ);
     });
 }
 
 Bounds& QuotientProductBounds::Finish(std::int64_t p, std::int64_t q) {
     run_.Finish(p, q, [this](std::uint64_t u, std::uint64_t v, std::int64_t runP, std::int64_t runQ) {
-        Close(u, v, runP, runQ);
+        CloseRun(u, v, runP, runQ);
     });
     return product_;
 }
 
 Bounds& QuotientProductBounds::Finish(const mpz_class& p, const mpz_class& q) {
     run_.Finish(p, q, [this](std::uint64_t u, std::uint64_t v, const mpz_class& runP, const mpz_class& runQ) {
-        Close(u, v, runP, runQ);
+        CloseRun(u, v, runP, runQ);
     });
     return product_;
 }
 
 void QuotientProductBounds::Complete(Bounds& target, const mpz_class& p, const mpz_class& q) const {
-    target.Set(root_);
-    target.Add(p);
+    target.SetSum(root_, p);
     target.Divide(q);
 }
 

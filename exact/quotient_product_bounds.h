@@ -22,7 +22,11 @@ public:
 
     // One step from the complete quotient (p + sqrt(D)) / q, q > 0, with its
     // quotient k.
-    void Step(std::int64_t k, std::int64_t p, std::int64_t q);
+    void Step(std::int64_t k, std::int64_t p, std::int64_t q) {
+        run_.Step(k, p, q, [this](std::uint64_t u, std::uint64_t v, std::int64_t runP, std::int64_t runQ) {
+            Close(u, v, runP, runQ);
+        });
+    }
     void Step(const mpz_class& k, const mpz_class& p, const mpz_class& q);
 
     // The product up to the current complete quotient (p + sqrt(D)) / q.
@@ -34,8 +38,9 @@ public:
     void Complete(Bounds& target, const mpz_class& p, const mpz_class& q) const;
 
 private:
+    void Close(std::uint64_t u, std::uint64_t v, std::int64_t p, std::int64_t q);
     template <class Int>
-    void Close(std::uint64_t u, std::uint64_t v, const Int& p, const Int& q);
+    void CloseRun(std::uint64_t u, std::uint64_t v, const Int& p, const Int& q);
 
     QuotientRun run_;
     Bounds root_, product_, block_;

@@ -7,11 +7,12 @@
 namespace tamsel::exact {
 
 mpfr_prec_t WorkingBits(unsigned digits, std::uint64_t logBits, std::uint64_t operations) {
-    // log2(10) < 3.33 bits per digit; the bits of the logarithm's size; two
-    // bits for every doubling of the operations; and a margin that makes a
-    // second round rare.
+    // log2(10) < 3.33 bits per digit; the bits of the logarithm's size; a
+    // bit for every doubling of the roundings, which widen the bounds by at
+    // most one unit of the last place each; and a margin that makes a second
+    // round rare. The bounds hold at any precision; this only spares rounds.
     const std::uint64_t opBits = 64 - std::countl_zero(operations | 1);
-    return static_cast<mpfr_prec_t>(digits * 333ULL / 100 + logBits + 2 * opBits + 32);
+    return static_cast<mpfr_prec_t>(digits * 333ULL / 100 + logBits + opBits + 16);
 }
 
 Bounds::Bounds(mpfr_prec_t bits) {
@@ -32,6 +33,16 @@ void Bounds::Set(const mpz_class& v) {
 void Bounds::Set(const Bounds& other) {
     mpfr_set(lo_, other.lo_, MPFR_RNDD);
     mpfr_set(hi_, other.hi_, MPFR_RNDU);
+}
+
+void Bounds::SetSum(const Bounds& other, std::int64_t v) {
+    mpfr_add_si(lo_, other.lo_, v, MPFR_RNDD);
+    mpfr_add_si(hi_, other.hi_, v, MPFR_RNDU);
+}
+
+void Bounds::SetSum(const Bounds& other, const mpz_class& v) {
+    mpfr_add_z(lo_, other.lo_, v.get_mpz_t(), MPFR_RNDD);
+    mpfr_add_z(hi_, other.hi_, v.get_mpz_t(), MPFR_RNDU);
 }
 
 void Bounds::SetSqrt(const mpz_class& v) {

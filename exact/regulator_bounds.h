@@ -36,6 +36,9 @@ public:
 
     void Set(const mpz_class& v);
     void Set(const Bounds& other);
+    // other + v
+    void SetSum(const Bounds& other, std::int64_t v);
+    void SetSum(const Bounds& other, const mpz_class& v);
     void SetSqrt(const mpz_class& v);
     void Add(const Bounds& other);
     void Add(const mpz_class& v);
