@@ -14,7 +14,7 @@ namespace {
 // Numbers from this many bits on are turned into digits on two threads, x
 // on one and y on the other: the decimal conversion of a unit of millions
 // of digits takes as long as computing it.
-constexpr std::size_t kBitsForTwoThreads = 1 << 20;
+constexpr std::size_t kBitsForTwoThreads = 1 << 19;
 
 std::string Digits(const mpz_class& v) {
     std::string digits(mpz_sizeinbase(v.get_mpz_t(), 10) + 2, '\0');

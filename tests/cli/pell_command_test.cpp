@@ -95,6 +95,23 @@ TEST(PellCommand, JsonKeepsEveryDigit) {
     }
 }
 
+TEST(PellCommand, JsonOfALongUnitHasEveryDigit) {
+    // x and y of 274428 and 274422 digits, turned into digits on two threads.
+    const Output r = Pell({"--json", "--fields", "unit", "--max-steps", "600000", "1000000000039"});
+    ASSERT_EQ(r.status, 0);
+    const std::string head = R"({"unit":{"x":")", middle = R"(","y":")",
+                      tail = R"(","norm":1}})"
+                             "\n";
+    const std::size_t y = r.out.find(middle);
+    ASSERT_NE(y, std::string::npos);
+    EXPECT_EQ(r.out.substr(0, head.size()), head);
+    EXPECT_EQ(y - head.size(), 274428U);
+    EXPECT_EQ(r.out.size() - tail.size() - y - middle.size(), 274422U);
+    EXPECT_EQ(r.out.substr(r.out.size() - tail.size()), tail);
+    EXPECT_EQ(r.out.find_first_not_of("0123456789", head.size()), y);
+    EXPECT_EQ(r.out.find_first_not_of("0123456789", y + middle.size()), r.out.size() - tail.size());
+}
+
 TEST(PellCommand, WrongInputNamesTheRule) {
     const std::string usage =
         "Aufruf: tamsel-cli --pell [--json] [--max-steps N] [--fields LISTE] [--precision N] [--full]\n"
