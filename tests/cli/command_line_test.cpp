@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <set>
@@ -171,6 +173,61 @@ TEST(CommandLine, PlainArguments) {
         EXPECT_EQ(parsed.command.numbers, c.numbers);
         EXPECT_EQ(parsed.command.options.files, c.files);
     }
+}
+
+std::string ReadText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Whether `word` stands in `text` not followed by a letter or "-".
+bool HasWord(const std::string& text, const std::string& word) {
+    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
+        const char next = at + word.size() < text.size() ? text[at + word.size()] : ' ';
+        if (!std::isalnum(static_cast<unsigned char>(next)) && next != '-') return true;
+    }
+    return false;
+}
+
+// The scripts the build made and the package installs: every option of the
+// table in each, in the shell's own way of naming it; none starts with a
+// hashbang.
+TEST(Completion, ScriptsNameEveryOption) {
+    const struct {
+        std::string file;
+        std::string (*written)(const OptionRow& row);
+    } shells[] = {
+        {"bash/tamsel-cli", [](const OptionRow& row) { return row.longName; }},
+        {"zsh/_tamsel-cli",
+         [](const OptionRow& row) {
+             return row.shortName ? std::string("{-") + row.shortName + "," + row.longName + "}"
+                                  : "'" + row.longName + (row.valueName.empty() ? "" : "=");
+         }},
+        {"fish/tamsel-cli.fish", [](const OptionRow& row) { return " -l " + row.longName.substr(2); }},
+    };
+    for (const auto& shell : shells) {
+        const std::string script = ReadText(std::string(TAMSEL_COMPLETION_DIR) + "/" + shell.file);
+        ASSERT_FALSE(script.empty()) << shell.file;
+        EXPECT_NE(script.rfind("#!", 0), 0u) << shell.file;
+        for (const OptionRow& row : OptionTable()) {
+            if (row.longName == "--") continue;
+            EXPECT_TRUE(HasWord(script, shell.written(row))) << shell.file << " " << row.longName;
+        }
+    }
+}
+
+// bash itself completes from its script.
+TEST(Completion, BashCompletesAnOption) {
+    const std::string command = "bash -c 'source " + std::string(TAMSEL_COMPLETION_DIR) +
+                                "/bash/tamsel-cli; COMP_WORDS=(tamsel-cli --exact --max); COMP_CWORD=2; "
+                                "_tamsel_cli; echo \"${COMPREPLY[*]}\"'";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char line[200] = {};
+    const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
+    pclose(pipe);
+    EXPECT_TRUE(read);
+    EXPECT_STREQ(line, "--max-steps\n");
 }
 
 }  // namespace
