@@ -16,9 +16,6 @@ using namespace latex;
 
 // A longer bracket notation shows its first 999 quotients, \dotsc and its last.
 constexpr std::size_t kMaxBracketQuotients = 1000;
-// The space a fraction bar takes beyond the longer of its two numbers.
-constexpr double kBarOverhang = 2.4;
-constexpr double kXWidth = 5.7;
 
 // The brackets around the bracket notation: the variant's are doubled, so
 // that its line does not read as the regular expansion of another number.

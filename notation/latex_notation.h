@@ -8,7 +8,7 @@
 namespace tamsel {
 
 inline constexpr int kDefaultLatexDepth = 6;
-// Deeper fractions exceed what TeX can nest.
+// The most levels and fractions --depth asks for.
 inline constexpr int kMaxLatexDepth = 100;
 
 struct LatexOptions {

@@ -9,9 +9,8 @@ namespace tamsel::latex {
 
 namespace {
 
-// The root sign around the radicand, and a fraction bar's overhang.
+// The root sign around the radicand.
 constexpr double kRootWidth = 8.4;
-constexpr double kBarOverhang = 2.4;
 
 struct Parts {
     mpz_class koeff, wurzel, abs, nenner;
@@ -40,7 +39,8 @@ std::pair<std::string, double> Numerator(const Parts& p, NumberWriter number, bo
     // The root term without the coefficient's sign, which the sum shows.
     std::string root = abs(p.koeff) == 1 ? "" : number(mpz_class(abs(p.koeff)));
     double width = abs(p.koeff) == 1 ? 0 : NumberWidth(abs(p.koeff));
-    const bool rootFits = !breakable || FitsTheLine(p.wurzel);
+    // In breakable text a long radicand becomes a power, which can break.
+    const bool rootFits = !breakable || kRootWidth + NumberWidth(p.wurzel) <= kLineBudget / 2;
     root += rootFits ? "\\sqrt{" + number(p.wurzel) + "}" : "(" + number(p.wurzel) + ")^{1/2}";
     width += kRootWidth + NumberWidth(p.wurzel);
     const std::string sign = p.koeff < 0 ? " - " : " + ";
@@ -60,16 +60,15 @@ std::pair<std::string, double> Numerator(const Parts& p, NumberWriter number, bo
 NumberName NameOf(const ExpandedNumber& number) {
     const Parts p = Reduced(number);
     const auto plain = [](const mpz_class& v) { return v.get_str(); };
+    const auto breakable = [](const mpz_class& v) { return BreakableNumber(v); };
     auto [math, width] = Numerator(p, plain, false);
-    std::string breakableMath = Numerator(
-                                    p, [](const mpz_class& v) { return NumberText(v); }, true)
-                                    .first;
+    std::string breakableMath = Numerator(p, breakable, true).first;
     if (p.nenner != 1) {
         const bool negativeRational = !p.HasRoot() && p.abs < 0;
         const std::string numerator = negativeRational ? mpz_class(-p.abs).get_str() : math;
         math = (negativeRational ? "-\\frac{" : "\\frac{") + numerator + "}{" + p.nenner.get_str() + "}";
         width = std::max(width, NumberWidth(p.nenner)) + kBarOverhang;
-        const std::string over = " / " + NumberText(p.nenner);
+        const std::string over = " / " + BreakableNumber(p.nenner);
         breakableMath = p.HasRoot() ? "(" + breakableMath + ")" + over : breakableMath + over;
     }
     return {math, width, breakableMath};

@@ -8,9 +8,9 @@ namespace {
 constexpr std::size_t kGroup = 3;
 // A source line holds at most this many groups; TeX reads lines of limited length.
 constexpr std::size_t kGroupsPerSourceLine = 24;
-// x itself and an index digit at script size.
-constexpr double kXWidth = 7.7;
+// An index digit at script size, and the space before the index.
 constexpr double kIndexDigitWidth = 3.5;
+constexpr double kIndexShift = 2;
 
 std::string Overlined(const std::string& text, bool overlined) { return overlined ? "\\overline{" + text + "}" : text; }
 
@@ -42,7 +42,7 @@ std::string NumberText(const mpz_class& v, bool overlined) {
 std::string IndexedX(std::size_t i) { return "x_{" + std::to_string(i) + "}"; }
 
 double IndexedXWidth(std::size_t i) {
-    return kXWidth + kIndexDigitWidth * static_cast<double>(std::to_string(i).size());
+    return kXWidth + kIndexShift + kIndexDigitWidth * static_cast<double>(std::to_string(i).size());
 }
 
 std::string BreakableLine(const std::string& math) {

@@ -16,6 +16,9 @@ inline constexpr double kMinusWidth = 7.8;
 // A binary sign with its spaces, and "=" with its spaces.
 inline constexpr double kSignWidth = 13.4;
 inline constexpr double kEqualsWidth = 13.9;
+// The letter x, and how far a fraction bar reaches beyond its longer number.
+inline constexpr double kXWidth = 5.7;
+inline constexpr double kBarOverhang = 2.4;
 
 // The width of the digits (and the sign) of v.
 double NumberWidth(const mpz_class& v);

@@ -146,6 +146,8 @@ TEST(LatexNotation, Expansions) {
 // fraction gets a line of its own.
 TEST(LatexNotation, NamesTheNumber) {
     const std::string big = "1" + std::string(40, '0');
+    std::string bigInGroups = "10";
+    for (int group = 0; group < 13; ++group) bigInGroups += "\\,\\allowbreak 000";
     const struct {
         ExpandedNumber number;
         std::string name;
@@ -160,7 +162,7 @@ TEST(LatexNotation, NamesTheNumber) {
         {{0, 0, 710, 226}, R"(\frac{355}{113})", false},
         {{4, 0, -6, 4}, R"(-\frac{3}{2})", false},
         {{0, 3, 12, 4}, "3", false},
-        {{1, 7, mpz_class(big), 1}, big + R"( + \sqrt{7})", true},
+        {{1, 7, mpz_class(big), 3}, "(" + bigInGroups + R"( + \sqrt{7}) / 3)", true},
     };
     for (const auto& c : cases) {
         ExportedExpansion expansion{Quotients({2}), std::nullopt, false, false, {}};
