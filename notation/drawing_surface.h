@@ -5,8 +5,8 @@
 
 namespace tamsel {
 
-// A point of the drawing area in its own coordinates: (0, 0) top left,
-// (100, 60) bottom right, y growing downwards.
+// A point of the drawing area in its own units (see drawing_style.h):
+// (0, 0) top left, (100, 60) bottom right, y growing downwards.
 struct DrawPoint {
     float x = 0;
     float y = 0;

@@ -11,6 +11,14 @@
 
 namespace tamsel {
 
+// The number expanded, x = (koeff·√wurzel + abs) / nenner, as given.
+struct ExpandedNumber {
+    mpz_class koeff;
+    mpz_class wurzel;
+    mpz_class abs;
+    mpz_class nenner;
+};
+
 // An expansion as the exports take it, whichever run produced it.
 struct ExportedExpansion {
     // k1, k2, … in the order found; a periodic expansion ends with the last
@@ -29,11 +37,26 @@ struct ExportedExpansion {
     // Set only when `quotients` holds the first quotients alone.
     std::optional<std::uint64_t> length = std::nullopt;
     mpz_class lastQuotient = 0;
+    // The number expanded, when the run knows it; the LaTeX names it.
+    std::optional<ExpandedNumber> number = std::nullopt;
 
     std::uint64_t Length() const { return length ? *length : quotients.size(); }
     // The quotient of step i (1-based): a kept one, or the last.
     const mpz_class& QuotientOfStep(std::uint64_t i) const {
         return i <= quotients.size() ? quotients[i - 1] : lastQuotient;
+    }
+    // Whether the period closed within the expansion.
+    bool HasPeriod() const {
+        return periodStart && *periodStart >= 1 && static_cast<std::uint64_t>(*periodStart) <= Length();
+    }
+    // The quotient of step i (1-based) of the expansion continued periodically.
+    const mpz_class& ContinuedQuotient(std::uint64_t i) const {
+        const std::uint64_t n = Length();
+        if (i > n && HasPeriod()) {
+            const auto p = static_cast<std::uint64_t>(*periodStart);
+            i = p + (i - p) % (n - p + 1);
+        }
+        return QuotientOfStep(i);
     }
 };
 

@@ -3,26 +3,15 @@
 
 #include <string>
 
+#include "notation/utf8_text.h"
+
 namespace tamsel {
-
-namespace {
-
-bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-// Where the last character of a non-empty UTF-8 text begins.
-std::size_t LastCharStart(std::string_view text) {
-    std::size_t start = text.size() - 1;
-    while (start > 0 && text.size() - start < 4 && IsContinuation(text[start])) --start;
-    return IsContinuation(text[start]) ? text.size() - 1 : start;
-}
-
-}  // namespace
 
 void StreamTextHolder::Append(std::string_view text) {
     if (text.empty()) return;
     std::string pending = held_.Text();
     pending.append(text);
-    std::size_t keep = LastCharStart(pending);
+    std::size_t keep = Utf8LastCharStart(pending);
     if (lineEnd_ == LineEnd::Newline && keep > 0 && pending[keep - 1] == '\r') --keep;
     Write(std::string_view(pending).substr(0, keep));
     held_ = StringTextHolder(pending.substr(keep));

@@ -12,8 +12,6 @@ namespace tamsel {
 
 namespace {
 
-constexpr double kUnitsAcross = 100;
-constexpr double kUnitsDown = 60;
 // Where the picture grows, it keeps this much room behind the drawing, in
 // the area's units.
 constexpr double kGrowthMarginUnits = 2;
@@ -77,9 +75,9 @@ int Grown(int side, double reach, double margin) {
 SvgSurface::SvgSurface(int width, int height, SvgColours colours)
     : width_(std::max(width, 1)), height_(std::max(height, 1)), colours_(colours) {}
 
-double SvgSurface::PixelsAcross(float x) const { return static_cast<double>(x) * width_ / kUnitsAcross; }
+double SvgSurface::PixelsAcross(float x) const { return static_cast<double>(x) * width_ / kDrawingUnitsAcross; }
 
-double SvgSurface::PixelsDown(float y) const { return static_cast<double>(y) * height_ / kUnitsDown; }
+double SvgSurface::PixelsDown(float y) const { return static_cast<double>(y) * height_ / kDrawingUnitsDown; }
 
 void SvgSurface::Reach(double right, double bottom) {
     right_ = std::max(right_, right);
@@ -113,10 +111,10 @@ void SvgSurface::Print(const std::string& text, PrintEnd end) {
         }
     }
     if (end == PrintEnd::KeepRow) {
-        position_.x += static_cast<float>(advance * kUnitsAcross / width_);
+        position_.x += static_cast<float>(advance * kDrawingUnitsAcross / width_);
     } else {
         position_.x = 0;
-        position_.y += static_cast<float>(serif::LineHeight(kDrawingFontPixels) * kUnitsDown / height_);
+        position_.y += static_cast<float>(serif::LineHeight(kDrawingFontPixels) * kDrawingUnitsDown / height_);
     }
 }
 
@@ -131,9 +129,13 @@ void SvgSurface::DrawLine(DrawPoint from, DrawPoint to) {
     position_ = to;
 }
 
-int SvgSurface::PictureWidth() const { return Grown(width_, right_, kGrowthMarginUnits * width_ / kUnitsAcross); }
+int SvgSurface::PictureWidth() const {
+    return Grown(width_, right_, kGrowthMarginUnits * width_ / kDrawingUnitsAcross);
+}
 
-int SvgSurface::PictureHeight() const { return Grown(height_, bottom_, kGrowthMarginUnits * height_ / kUnitsDown); }
+int SvgSurface::PictureHeight() const {
+    return Grown(height_, bottom_, kGrowthMarginUnits * height_ / kDrawingUnitsDown);
+}
 
 std::string SvgSurface::Document() const {
     const std::string w = std::to_string(PictureWidth());

@@ -4,15 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "notation/drawing_style.h"
 #include "notation/drawing_surface.h"
 
 namespace tamsel {
-
-struct Rgb {
-    unsigned char r = 0;
-    unsigned char g = 0;
-    unsigned char b = 0;
-};
 
 struct SvgColours {
     Rgb ink;
@@ -21,18 +16,16 @@ struct SvgColours {
 
 // Black on white, for printing.
 inline constexpr SvgColours kPrintColours{{0, 0, 0}, {255, 255, 255}};
-// The window's light yellow on navy.
-inline constexpr SvgColours kWindowColours{{255, 255, 192}, {0, 0, 64}};
+// The window's colours.
+inline constexpr SvgColours kWindowColours{kDrawingInk, kDrawingBackground};
 
 // The window's drawing area on a screen of 1024 × 768 pixels.
 inline constexpr int kDefaultPictureWidth = 840;
 inline constexpr int kDefaultPictureHeight = 507;
-// The drawing's type size: 14.25 pt at 96 pixels per inch.
-inline constexpr double kDrawingFontPixels = 19;
 
-// A drawing area that writes SVG: an area of width × height pixels with the
-// window's coordinates, (0, 0) top left and (100, 60) bottom right, texts
-// in the serif face at the window's size and one-pixel lines. The picture
+// A drawing area that writes SVG: an area of width × height pixels in the
+// drawing area's units, texts in the serif face at the drawing's type size
+// and one-pixel lines. The picture
 // keeps the area's size unless something drawn reaches beyond its right or
 // bottom edge; it then grows there, so that nothing drawn is cut off.
 class SvgSurface : public DrawingSurface {

@@ -7,55 +7,61 @@ namespace {
 
 bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
-// The length of the sequence that `lead` opens, 0 for a byte that opens none.
-int SequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) return 2;
-    if (lead >= 0xE0 && lead <= 0xEF) return 3;
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    return 0;
+}  // namespace
+
+Utf8Char Utf8CharAt(std::string_view text, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) return {lead, 1};
+    std::size_t length = 0;
+    char32_t least = 0;
+    char32_t c = 0;
+    // C0 and C1 open only overlong two-byte forms, F5 and above only values beyond U+10FFFF.
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, least = 0x80, c = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, least = 0x800, c = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, least = 0x10000, c = lead & 0x07u;
+    } else {
+        return {};
+    }
+    if (i + length > text.size()) return {};
+    for (std::size_t k = 1; k < length; ++k) {
+        if (!IsUtf8Continuation(text[i + k])) return {};
+        c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+    }
+    if (c < least || c > 0x10FFFF || IsSurrogate(c)) return {};
+    return {c, length};
 }
 
-}  // namespace
+std::size_t Utf8AnnouncedLength(char lead) {
+    const auto b = static_cast<unsigned char>(lead);
+    if ((b & 0xE0) == 0xC0) return 2;
+    if ((b & 0xF0) == 0xE0) return 3;
+    if ((b & 0xF8) == 0xF0) return 4;
+    return 1;
+}
+
+std::size_t Utf8CharStartAtOrBefore(std::string_view text, std::size_t i) {
+    while (i > 0 && IsUtf8Continuation(text[i])) --i;
+    return i;
+}
+
+std::size_t Utf8LastCharStart(std::string_view text) {
+    std::size_t start = text.size() - 1;
+    while (start > 0 && text.size() - start < 4 && IsUtf8Continuation(text[start])) --start;
+    return IsUtf8Continuation(text[start]) ? text.size() - 1 : start;
+}
 
 std::u32string DecodeUtf8(std::string_view text) {
     std::u32string characters;
     characters.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = SequenceLength(lead);
-        if (length == 1) {
-            characters.push_back(lead);
-            ++i;
-            continue;
-        }
-        char32_t c = length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
-        bool wellFormed = length > 0 && i + static_cast<std::size_t>(length) <= text.size();
-        for (int k = 1; wellFormed && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            wellFormed = (next & 0xC0) == 0x80;
-            c = (c << 6) | (next & 0x3F);
-        }
-        // Overlong three- and four-byte forms, surrogates and values beyond
-        // the last code point (two-byte overlong forms start with C0 or C1,
-        // which open no sequence).
-        if (wellFormed && length == 3) wellFormed = c >= 0x800 && !IsSurrogate(c);
-        if (wellFormed && length == 4) wellFormed = c >= 0x10000 && c <= 0x10FFFF;
-        if (wellFormed) {
-            characters.push_back(c);
-            i += static_cast<std::size_t>(length);
-        } else {
-            characters.push_back(kReplacementCharacter);
-            ++i;
-        }
+    for (std::size_t i = 0; i < text.size();) {
+        const Utf8Char c = Utf8CharAt(text, i);
+        characters.push_back(c.length > 0 ? c.code : kReplacementCharacter);
+        i += c.length > 0 ? c.length : 1;
     }
     return characters;
-}
-
-std::size_t Utf8CharStartAtOrBefore(std::string_view text, std::size_t i) {
-    while (i > 0 && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) --i;
-    return i;
 }
 
 void AppendUtf8(std::string& text, char32_t c) {

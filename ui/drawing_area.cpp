@@ -7,20 +7,23 @@
 #include <QPainter>
 #include <QPen>
 
+#include "notation/drawing_style.h"
 #include "ui/fonts.h"
 
 namespace tamsel {
 
 namespace {
 
-constexpr double kUnitsAcross = 100;
-constexpr double kUnitsDown = 60;
 constexpr double kMetresPerInch = 0.0254;
+
+constexpr QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+constexpr QColor kBackground = ToQColor(kDrawingBackground);
+constexpr QColor kInk = ToQColor(kDrawingInk);
 
 }  // namespace
 
 DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
-    setFont(SerifFont(14.25));
+    setFont(SerifFont(kDrawingFontPoints));
 
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kBackground);
@@ -57,7 +60,8 @@ void DrawingArea::MatchImageToWidget() {
 }
 
 QPointF DrawingArea::ToPixels(DrawPoint p) const {
-    return {static_cast<double>(p.x) * width() / kUnitsAcross, static_cast<double>(p.y) * height() / kUnitsDown};
+    return {static_cast<double>(p.x) * width() / kDrawingUnitsAcross,
+            static_cast<double>(p.y) * height() / kDrawingUnitsDown};
 }
 
 void DrawingArea::Erase() {
@@ -86,11 +90,11 @@ void DrawingArea::Print(const std::string& text, PrintEnd end) {
     }
     if (end == PrintEnd::KeepRow) {
         if (width() > 0) {
-            position_.x += static_cast<float>(metrics.horizontalAdvance(line) * kUnitsAcross / width());
+            position_.x += static_cast<float>(metrics.horizontalAdvance(line) * kDrawingUnitsAcross / width());
         }
     } else {
         position_.x = 0;
-        if (height() > 0) position_.y += static_cast<float>(metrics.lineSpacing() * kUnitsDown / height());
+        if (height() > 0) position_.y += static_cast<float>(metrics.lineSpacing() * kDrawingUnitsDown / height());
     }
 }
 

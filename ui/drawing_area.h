@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QColor>
 #include <QImage>
 #include <QPointF>
 #include <QWidget>
@@ -13,18 +12,15 @@ namespace tamsel {
 // The drawing area of the window: help text and nested fraction are painted
 // into a backing image that lives as long as the widget, so whatever was
 // drawn survives hiding, covering and showing; painting the widget only
-// copies the image. Positions are in the area's own coordinates, (0, 0) at
-// the top left and (100, 60) at the bottom right of the widget's current
-// size, so a unit across and a unit down are in general not equally long.
+// copies the image. Positions are in the area's own units, which span the
+// widget's current size (notation/drawing_style.h), so a unit across and a
+// unit down are in general not equally long.
 // The image has the widget's size times its device pixel ratio, so lines and
 // texts stay crisp on scaled screens.
 class DrawingArea : public QWidget, public DrawingSurface {
     Q_OBJECT
 
 public:
-    static constexpr QColor kBackground{0, 0, 64};
-    static constexpr QColor kInk{255, 255, 192};
-
     explicit DrawingArea(QWidget* parent = nullptr);
 
     void Erase() override;

@@ -9,10 +9,8 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 
-#include "engine/parameter_step.h"
 #include "notation/help_text.h"
 #include "notation/nested_fraction.h"
 #include "notation/result_notations.h"
@@ -82,13 +80,15 @@ MainWindow::MainWindow(QSize screenSize, QWidget* parent) : QMainWindow(parent) 
     SetTabOrder();
 
     host_ = std::make_unique<WindowHost>(
-        this, std::array<QLineEdit*, 4>{Picture1->txtKoeff, Picture1->txtWurzel, Picture1->txtAbs, Picture1->txtNenner},
-        Picture1->Check1);
-    notationBox_ = std::make_unique<BoxTextHolder>(*picture2);
-    traceBox_ = std::make_unique<BoxTextHolder>(*Text1);
-    fractionBox_ = std::make_unique<BoxTextHolder>(*Text2);
-    notations_ =
-        std::make_unique<ResultNotations>(ResultViews{*notationBox_, *traceBox_, *fractionBox_, picGra}, *host_);
+        this,
+        std::array<QLineEdit*, 4>{panel_->Input(InputBox::Koeff), panel_->Input(InputBox::Wurzel),
+                                  panel_->Input(InputBox::Abs), panel_->Input(InputBox::Nenner)},
+        panel_->VariantSwitch());
+    bracketNotationText_ = std::make_unique<BoxTextHolder>(*bracketNotationBox_);
+    traceText_ = std::make_unique<BoxTextHolder>(*traceBox_);
+    fractionListText_ = std::make_unique<BoxTextHolder>(*fractionListBox_);
+    notations_ = std::make_unique<ResultNotations>(
+        ResultViews{*bracketNotationText_, *traceText_, *fractionListText_, drawingArea_}, *host_);
     engine_ = std::make_unique<ExpansionEngine>(*host_, *notations_);
 
     ConnectEvents();
@@ -106,130 +106,115 @@ void MainWindow::CreateControls() {
 
     // Creation order is stacking order: the trace box lies above the example
     // picture, the drawing area above the bracket-notation box.
-    Text2 = MakeTextBox(client, "Text2", MonoFont(12, true), Qt::white, true,
-                        QStringLiteral("Approximierende Bruchfolge"), QStringLiteral("Approximierende Brüche"));
-    image1 = new ExamplePictureView(client);
-    image1->setObjectName("image1");
-    Text1 = MakeTextBox(client, "Text1", MonoFont(15.75, true), QColor(224, 224, 224), false,
-                        QStringLiteral("Koeffizienten der QI-Folge"),
-                        QStringLiteral("Parameterfolge der quadratischen Irrationalitäten"));
-    Text1->setPlainText(BoxFromProgramText("4\t2\r\n"));
-    picture2 = MakeTextBox(client, "picture2", SerifFont(14.25), QColor(192, 192, 192), true,
-                           QStringLiteral("Doppelklick: graphisch"), QStringLiteral("Klammerschreibweise"));
-    picGra = new DrawingArea(client);
-    picGra->setObjectName("picGra");
-    picGra->setToolTip(QStringLiteral("Doppelklick: Klammerschreibweise"));
-    picGra->setAccessibleName(QStringLiteral("Graphische Darstellung des Kettenbruchs"));
-    Picture1 = new ParameterPanel(client);
-    Picture1->setObjectName("Picture1");
+    fractionListBox_ =
+        MakeTextBox(client, "Text2", MonoFont(12, true), Qt::white, true, QStringLiteral("Approximierende Bruchfolge"),
+                    QStringLiteral("Approximierende Brüche"));
+    examplePicture_ = new ExamplePictureView(client);
+    examplePicture_->setObjectName("image1");
+    traceBox_ = MakeTextBox(client, "Text1", MonoFont(15.75, true), QColor(224, 224, 224), false,
+                            QStringLiteral("Koeffizienten der QI-Folge"),
+                            QStringLiteral("Parameterfolge der quadratischen Irrationalitäten"));
+    traceBox_->setPlainText(BoxFromProgramText("4\t2\r\n"));
+    bracketNotationBox_ = MakeTextBox(client, "picture2", SerifFont(14.25), QColor(192, 192, 192), true,
+                                      QStringLiteral("Doppelklick: graphisch"), QStringLiteral("Klammerschreibweise"));
+    drawingArea_ = new DrawingArea(client);
+    drawingArea_->setObjectName("picGra");
+    drawingArea_->setToolTip(QStringLiteral("Doppelklick: Klammerschreibweise"));
+    drawingArea_->setAccessibleName(QStringLiteral("Graphische Darstellung des Kettenbruchs"));
+    panel_ = new ParameterPanel(client);
+    panel_->setObjectName("Picture1");
 }
 
 void MainWindow::CreateMenu() {
     QMenuBar* bar = menuBar();
-    const auto add = [bar](const char* name, const QString& caption) {
+    const auto add = [this, bar](const char* name, const QString& caption, void (MainWindow::*command)()) {
         QAction* action = bar->addAction(caption);
         action->setObjectName(QString::fromUtf8(name));
+        connect(action, &QAction::triggered, this, command);
         return action;
     };
-    cmdKette = add("cmdKette", QStringLiteral("Kettenbruch anzeigen"));
-    cmdGra = add("cmdGra", QStringLiteral("Graphische Darstellung ein/aus"));
-    cmdLoe = add("cmdLö", QStringLiteral("Fenster löschen"));
-    cmdEnde = add("cmdEnde", QStringLiteral("Programm beenden"));
-    cmdInfo = add("cmdInfo", QStringLiteral("Information"));
+    add("cmdKette", QStringLiteral("Kettenbruch anzeigen"), &MainWindow::RunExpansion);
+    drawingViewAction_ =
+        add("cmdGra", QStringLiteral("Graphische Darstellung ein/aus"), &MainWindow::ToggleDrawingView);
+    add("cmdLö", QStringLiteral("Fenster löschen"), &MainWindow::ClearWindow);
+    add("cmdEnde", QStringLiteral("Programm beenden"), &MainWindow::EndProgram);
+    add("cmdInfo", QStringLiteral("Information"), &MainWindow::ShowInformation);
 }
 
 void MainWindow::SetTabOrder() {
     // The controls that take the keyboard focus, in their tab order.
     const QWidget* order[] = {
-        Picture1->txtWurzel,
-        Picture1->txtAbs,
-        Picture1->txtNenner,
-        Picture1->txtKoeff,
-        picture2,
-        Text1,
-        Picture1->cmdAbsSmaller,
-        Picture1->cmdAbshigher,
-        Picture1->cmdWurzelsmaller,
-        Picture1->cmdWurzelhigher,
-        Picture1->vscKoeffhigher,
-        Picture1->vscKoeffsmallerf,
-        Picture1->cmdNennerSmaller,
-        Picture1->cmdNennerhigher,
-        Text2,
-        Picture1->Check1,
+        panel_->Input(InputBox::Wurzel),
+        panel_->Input(InputBox::Abs),
+        panel_->Input(InputBox::Nenner),
+        panel_->Input(InputBox::Koeff),
+        bracketNotationBox_,
+        traceBox_,
+        panel_->StepDownButton(InputBox::Abs),
+        panel_->StepUpButton(InputBox::Abs),
+        panel_->StepDownButton(InputBox::Wurzel),
+        panel_->StepUpButton(InputBox::Wurzel),
+        panel_->StepUpButton(InputBox::Koeff),
+        panel_->StepDownButton(InputBox::Koeff),
+        panel_->StepDownButton(InputBox::Nenner),
+        panel_->StepUpButton(InputBox::Nenner),
+        fractionListBox_,
+        panel_->VariantSwitch(),
     };
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
     }
-    Picture1->setFocusPolicy(Qt::NoFocus);
-    image1->setFocusPolicy(Qt::NoFocus);
-    picGra->setFocusPolicy(Qt::NoFocus);
+    panel_->setFocusPolicy(Qt::NoFocus);
+    examplePicture_->setFocusPolicy(Qt::NoFocus);
+    drawingArea_->setFocusPolicy(Qt::NoFocus);
     LetTheCoveredBoxGoWithoutFocus();
 }
 
 void MainWindow::ConnectEvents() {
-    connect(cmdKette, &QAction::triggered, this, &MainWindow::RunExpansion);
-    connect(cmdGra, &QAction::triggered, this, &MainWindow::ToggleDrawingView);
-    connect(cmdLoe, &QAction::triggered, this, &MainWindow::ClearWindow);
-    connect(cmdEnde, &QAction::triggered, this, &MainWindow::EndProgram);
-    connect(cmdInfo, &QAction::triggered, this, &MainWindow::ShowInformation);
-
-    connect(Picture1, &ParameterPanel::clicked, this, &MainWindow::RunFromPanel);
-    connect(Picture1, &ParameterPanel::doubleClicked, this, &MainWindow::RunFromPanel);
-    connect(picGra, &DrawingArea::doubleClicked, this, &MainWindow::ToggleDrawingView);
-    connect(picture2, &MultiLineBox::doubleClicked, this, &MainWindow::ToggleDrawingView);
-    for (InputTextBox* box : {Picture1->txtKoeff, Picture1->txtWurzel, Picture1->txtAbs, Picture1->txtNenner}) {
-        connect(box, &InputTextBox::doubleClicked, this, &MainWindow::RunExpansion);
+    connect(panel_, &ParameterPanel::clicked, this, &MainWindow::RunFromPanel);
+    connect(panel_, &ParameterPanel::doubleClicked, this, &MainWindow::RunFromPanel);
+    connect(drawingArea_, &DrawingArea::doubleClicked, this, &MainWindow::ToggleDrawingView);
+    connect(bracketNotationBox_, &MultiLineBox::doubleClicked, this, &MainWindow::ToggleDrawingView);
+    for (const InputBox box : {InputBox::Koeff, InputBox::Wurzel, InputBox::Abs, InputBox::Nenner}) {
+        connect(panel_->Input(box), &InputTextBox::doubleClicked, this, &MainWindow::RunExpansion);
     }
-
-    const auto step = [this](QPushButton* button, QLineEdit* box, int delta, std::optional<double> bound) {
-        connect(button, &QPushButton::clicked, this, [=, this] { StepParameter(box, delta, bound); });
-    };
-    step(Picture1->vscKoeffhigher, Picture1->txtKoeff, +1, std::nullopt);
-    step(Picture1->vscKoeffsmallerf, Picture1->txtKoeff, -1, 0.0);
-    step(Picture1->cmdWurzelhigher, Picture1->txtWurzel, +1, std::nullopt);
-    step(Picture1->cmdWurzelsmaller, Picture1->txtWurzel, -1, 0.0);
-    step(Picture1->cmdAbshigher, Picture1->txtAbs, +1, std::nullopt);
-    step(Picture1->cmdAbsSmaller, Picture1->txtAbs, -1, std::nullopt);
-    step(Picture1->cmdNennerhigher, Picture1->txtNenner, +1, std::nullopt);
-    step(Picture1->cmdNennerSmaller, Picture1->txtNenner, -1, 1.0);
 }
 
 // The start-up step: the six top-level controls as fractions of the screen,
 // the trace box hidden behind the example picture, and the help text.
 void MainWindow::Load(QSize screenSize) {
     const QSizeF screen(screenSize);
-    Place(Picture1, screen, 0.02, 0.02, 0.40, 0.20);
-    Place(image1, screen, 0.42, 0.02, 0.56, 0.20);
-    Place(Text1, screen, 0.42, 0.02, 0.56, 0.20);
-    Text1->hide();
-    SetBase(Text1, kLightGrey);
-    Place(Text2, screen, 0.02, 0.22, 0.14, 0.66);
-    SetBase(Text2, kLightGrey);
-    Place(picture2, screen, 0.16, 0.22, 0.82, 0.66);
-    Place(picGra, screen, 0.16, 0.22, 0.82, 0.66);
-    PrintHelpText(*picGra);
+    Place(panel_, screen, 0.02, 0.02, 0.40, 0.20);
+    Place(examplePicture_, screen, 0.42, 0.02, 0.56, 0.20);
+    Place(traceBox_, screen, 0.42, 0.02, 0.56, 0.20);
+    traceBox_->hide();
+    SetBase(traceBox_, kLightGrey);
+    Place(fractionListBox_, screen, 0.02, 0.22, 0.14, 0.66);
+    SetBase(fractionListBox_, kLightGrey);
+    Place(bracketNotationBox_, screen, 0.16, 0.22, 0.82, 0.66);
+    Place(drawingArea_, screen, 0.16, 0.22, 0.82, 0.66);
+    PrintHelpText(*drawingArea_);
 }
 
 // The run's first act is to show the trace over the example picture; a run
 // refused while another yields finds it shown already.
 void MainWindow::RunExpansion() {
-    Text1->show();
+    traceBox_->show();
     engine_->RunExpansion();
 }
 
 void MainWindow::RunFromPanel() {
-    Text1->show();
+    traceBox_->show();
     RunExpansion();
 }
 
 void MainWindow::ToggleDrawingView() {
-    if (!picGra->isHidden()) {
-        picGra->hide();
-        cmdGra->setText(QStringLiteral("Graphische Darstellung ein"));
+    if (!drawingArea_->isHidden()) {
+        drawingArea_->hide();
+        drawingViewAction_->setText(QStringLiteral("Graphische Darstellung ein"));
     } else {
-        picGra->show();
-        cmdGra->setText(QStringLiteral("Graphische Darstellung aus"));
+        drawingArea_->show();
+        drawingViewAction_->setText(QStringLiteral("Graphische Darstellung aus"));
     }
     LetTheCoveredBoxGoWithoutFocus();
 }
@@ -238,14 +223,14 @@ void MainWindow::ToggleDrawingView() {
 // drawing covers it the keyboard passes it by, so that nothing is typed
 // into a box nobody sees.
 void MainWindow::LetTheCoveredBoxGoWithoutFocus() {
-    const bool covered = !picGra->isHidden();
-    picture2->setFocusPolicy(covered ? Qt::NoFocus : Qt::StrongFocus);
-    if (covered && picture2->hasFocus()) picture2->clearFocus();
+    const bool covered = !drawingArea_->isHidden();
+    bracketNotationBox_->setFocusPolicy(covered ? Qt::NoFocus : Qt::StrongFocus);
+    if (covered && bracketNotationBox_->hasFocus()) bracketNotationBox_->clearFocus();
 }
 
 void MainWindow::ClearWindow() {
-    picture2->clear();
-    ClearDrawing(*picGra);
+    bracketNotationBox_->clear();
+    ClearDrawing(*drawingArea_);
 }
 
 void MainWindow::EndProgram() {
@@ -258,12 +243,6 @@ void MainWindow::ShowInformation() {
     ShowModalMessage(this, QStringLiteral("Programmiert von"),
                      QStringLiteral("Das Tamsel-Team – Kettenbruchentwicklung quadratischer Irrationalitäten"),
                      QMessageBox::Information);
-}
-
-void MainWindow::StepParameter(QLineEdit* box, int step, std::optional<double> lowerBound) {
-    if (const auto text = SteppedText(box->text().toStdString(), step, lowerBound)) {
-        box->setText(QString::fromStdString(*text));
-    }
 }
 
 // The window's close event ends the program; a run in progress stops at its

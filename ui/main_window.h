@@ -2,7 +2,6 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 
 #include <QMainWindow>
 #include <QSize>
@@ -10,7 +9,6 @@
 #include "engine/expansion_engine.h"
 
 class QAction;
-class QLineEdit;
 
 namespace tamsel {
 
@@ -56,27 +54,23 @@ private:
     void SetTabOrder();
     void ConnectEvents();
     void Load(QSize screenSize);
-    void StepParameter(QLineEdit* box, int step, std::optional<double> lowerBound);
     void RunFromPanel();
     void LetTheCoveredBoxGoWithoutFocus();
 
-    ParameterPanel* Picture1 = nullptr;    // the parameter panel: the formula's inputs and the variant switch
-    ExamplePictureView* image1 = nullptr;  // the example picture, top right, until the first run
-    MultiLineBox* Text1 = nullptr;         // the trace, over the example picture
-    MultiLineBox* Text2 = nullptr;         // the list of approximating fractions, left
-    MultiLineBox* picture2 = nullptr;      // the bracket notation, under the drawing area
-    DrawingArea* picGra = nullptr;         // the drawn nested fraction and the help text
-
-    QAction* cmdKette = nullptr;  // "Kettenbruch anzeigen": runs the expansion
-    QAction* cmdGra = nullptr;    // switches between the drawing and the bracket notation
-    QAction* cmdLoe = nullptr;    // "Fenster löschen" (object name cmdLö): clears both notations
-    QAction* cmdEnde = nullptr;   // "Programm beenden"
-    QAction* cmdInfo = nullptr;   // "Information"
+    // The controls, each also known by its Qt object name (given in CreateControls).
+    ParameterPanel* panel_ = nullptr;
+    ExamplePictureView* examplePicture_ = nullptr;  // top right, until the first run
+    MultiLineBox* traceBox_ = nullptr;              // over the example picture
+    MultiLineBox* fractionListBox_ = nullptr;       // left
+    MultiLineBox* bracketNotationBox_ = nullptr;    // under the drawing area
+    DrawingArea* drawingArea_ = nullptr;            // the drawn nested fraction and the help text
+    QAction* drawingViewAction_ = nullptr;          // its caption tells which view the next use shows
 
     std::unique_ptr<WindowHost> host_;
-    std::unique_ptr<BoxTextHolder> notationBox_;  // picture2 as the notations write it
-    std::unique_ptr<BoxTextHolder> traceBox_;     // Text1
-    std::unique_ptr<BoxTextHolder> fractionBox_;  // Text2
+    // The three boxes as the notations write them.
+    std::unique_ptr<BoxTextHolder> bracketNotationText_;
+    std::unique_ptr<BoxTextHolder> traceText_;
+    std::unique_ptr<BoxTextHolder> fractionListText_;
     std::unique_ptr<ResultNotations> notations_;
     std::unique_ptr<ExpansionEngine> engine_;
 };

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QToolTip>
 
+#include "engine/parameter_step.h"
 #include "ui/control_colours.h"
 #include "ui/fonts.h"
 #include "ui/text_boxes.h"
@@ -55,21 +56,19 @@ QPushButton* MakeStepButton(QWidget* panel, const char* name, const QColor& face
     return button;
 }
 
-QLabel* MakeLabel(QWidget* panel, const char* name, const QString& text, const QFont& font, const QColor& ink,
-                  QRect geometry) {
+void MakeLabel(QWidget* panel, const char* name, const QString& text, const QFont& font, const QColor& ink,
+               QRect geometry) {
     auto* label = new QLabel(text, panel);
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetSurfaceColours(label, kPanelGrey, ink);
-    return label;
 }
 
-FormulaLine* MakeLine(QWidget* panel, const char* name, QPointF from, QPointF to) {
+void MakeLine(QWidget* panel, const char* name, QPointF from, QPointF to) {
     auto* line = new FormulaLine(from, to, panel);
     line->setObjectName(name);
-    return line;
 }
 
 }  // namespace
@@ -95,46 +94,68 @@ ParameterPanel::ParameterPanel(QWidget* parent) : QWidget(parent) {
     setToolTip(QStringLiteral("Klick: Kettenbruch anzeigen"));
 
     // Created in the order of the formula, read from left to right.
-    Label4 = MakeLabel(this, "Label4", QStringLiteral("Quadratische Irrationalität"), SansFont(9.75, true), Qt::white,
-                       TwipRect(75, 75, 2940, 240));
-    Label2 =
-        MakeLabel(this, "Label2", QStringLiteral("x ="), SansFont(13.5), kFormulaBlue, TwipRect(600, 975, 390, 390));
-    txtKoeff = MakeInputBox(this, "txtKoeff", QStringLiteral("1"), QStringLiteral("Koeffizient der Wurzel"),
-                            TwipRect(1350, 675, 825, 450));
-    vscKoeffhigher = MakeStepButton(this, "vscKoeffhigher", QColor(0, 0, 255),
-                                    QStringLiteral("Koeffizient um 1 erhöhen"), TwipRect(2175, 675, 165, 195));
-    vscKoeffsmallerf = MakeStepButton(this, "vscKoeffsmallerf", Qt::white,
-                                      QStringLiteral("Koeffizient um 1 verringern"), TwipRect(2175, 900, 165, 195));
-    Label3 = MakeLabel(this, "Label3", QStringLiteral("."), SansFont(18), Qt::black, TwipRect(2400, 525, 90, 615));
+    const QColor up(0, 0, 255), down(Qt::white);
+    MakeLabel(this, "Label4", QStringLiteral("Quadratische Irrationalität"), SansFont(9.75, true), Qt::white,
+              TwipRect(75, 75, 2940, 240));
+    MakeLabel(this, "Label2", QStringLiteral("x ="), SansFont(13.5), kFormulaBlue, TwipRect(600, 975, 390, 390));
+    inputs_[Index(InputBox::Koeff)] = MakeInputBox(
+        this, "txtKoeff", QStringLiteral("1"), QStringLiteral("Koeffizient der Wurzel"), TwipRect(1350, 675, 825, 450));
+    stepUp_[Index(InputBox::Koeff)] = MakeStepButton(
+        this, "vscKoeffhigher", up, QStringLiteral("Koeffizient um 1 erhöhen"), TwipRect(2175, 675, 165, 195));
+    stepDown_[Index(InputBox::Koeff)] = MakeStepButton(
+        this, "vscKoeffsmallerf", down, QStringLiteral("Koeffizient um 1 verringern"), TwipRect(2175, 900, 165, 195));
+    MakeLabel(this, "Label3", QStringLiteral("."), SansFont(18), Qt::black, TwipRect(2400, 525, 90, 615));
     MakeLine(this, "Line3", TwipPoint(2505, 630), TwipPoint(2625, 1110));
     MakeLine(this, "Line2", TwipPoint(2625, 1110), TwipPoint(2745, 450));
     MakeLine(this, "Line1", TwipPoint(2745, 450), TwipPoint(3780, 450));
-    txtWurzel =
+    inputs_[Index(InputBox::Wurzel)] =
         MakeInputBox(this, "txtWurzel", QStringLiteral("2"), QStringLiteral("Radikand"), TwipRect(2835, 660, 900, 450));
-    cmdWurzelhigher = MakeStepButton(this, "cmdWurzelhigher", QColor(0, 0, 255),
-                                     QStringLiteral("Radikand um 1 erhöhen"), TwipRect(3750, 675, 165, 195));
-    cmdWurzelsmaller = MakeStepButton(this, "cmdWurzelsmaller", Qt::white, QStringLiteral("Radikand um 1 verringern"),
-                                      TwipRect(3750, 900, 165, 195));
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("+"), SerifFont(15.75), Qt::black, TwipRect(3975, 750, 240, 240));
-    txtAbs = MakeInputBox(this, "txtAbs", QStringLiteral("0"), QStringLiteral("Absolutglied"),
-                          TwipRect(4260, 660, 900, 450));
-    cmdAbshigher = MakeStepButton(this, "cmdAbshigher", QColor(0, 0, 255), QStringLiteral("Absolutglied um 1 erhöhen"),
-                                  TwipRect(5175, 675, 165, 195));
-    cmdAbsSmaller = MakeStepButton(this, "cmdAbsSmaller", Qt::white, QStringLiteral("Absolutglied um 1 verringern"),
-                                   TwipRect(5175, 900, 165, 195));
+    stepUp_[Index(InputBox::Wurzel)] = MakeStepButton(
+        this, "cmdWurzelhigher", up, QStringLiteral("Radikand um 1 erhöhen"), TwipRect(3750, 675, 165, 195));
+    stepDown_[Index(InputBox::Wurzel)] = MakeStepButton(
+        this, "cmdWurzelsmaller", down, QStringLiteral("Radikand um 1 verringern"), TwipRect(3750, 900, 165, 195));
+    MakeLabel(this, "Label1", QStringLiteral("+"), SerifFont(15.75), Qt::black, TwipRect(3975, 750, 240, 240));
+    inputs_[Index(InputBox::Abs)] = MakeInputBox(this, "txtAbs", QStringLiteral("0"), QStringLiteral("Absolutglied"),
+                                                 TwipRect(4260, 660, 900, 450));
+    stepUp_[Index(InputBox::Abs)] = MakeStepButton(
+        this, "cmdAbshigher", up, QStringLiteral("Absolutglied um 1 erhöhen"), TwipRect(5175, 675, 165, 195));
+    stepDown_[Index(InputBox::Abs)] = MakeStepButton(
+        this, "cmdAbsSmaller", down, QStringLiteral("Absolutglied um 1 verringern"), TwipRect(5175, 900, 165, 195));
     MakeLine(this, "Line4", TwipPoint(1200, 1260), TwipPoint(5355, 1260));
-    txtNenner =
+    inputs_[Index(InputBox::Nenner)] =
         MakeInputBox(this, "txtNenner", QStringLiteral("1"), QStringLiteral("Nenner"), TwipRect(2850, 1395, 900, 450));
-    cmdNennerhigher = MakeStepButton(this, "cmdNennerhigher", QColor(0, 0, 255), QStringLiteral("Nenner um 1 erhöhen"),
-                                     TwipRect(3750, 1425, 165, 195));
-    cmdNennerSmaller = MakeStepButton(this, "cmdNennerSmaller", Qt::white, QStringLiteral("Nenner um 1 verringern"),
-                                      TwipRect(3750, 1650, 165, 195));
+    stepUp_[Index(InputBox::Nenner)] = MakeStepButton(
+        this, "cmdNennerhigher", up, QStringLiteral("Nenner um 1 erhöhen"), TwipRect(3750, 1425, 165, 195));
+    stepDown_[Index(InputBox::Nenner)] = MakeStepButton(
+        this, "cmdNennerSmaller", down, QStringLiteral("Nenner um 1 verringern"), TwipRect(3750, 1650, 165, 195));
 
-    Check1 = new QCheckBox(QStringLiteral("Variante des Algorithmus: nächstgrößere! Ganzzahl herausziehen"), this);
-    Check1->setObjectName("Check1");
-    Check1->setGeometry(TwipRect(120, 1920, 6435, 255));
-    Check1->setFont(SerifFont(12));
-    SetSurfaceColours(Check1, kPanelGrey, Qt::black);
+    variantSwitch_ =
+        new QCheckBox(QStringLiteral("Variante des Algorithmus: nächstgrößere! Ganzzahl herausziehen"), this);
+    variantSwitch_->setObjectName("Check1");
+    variantSwitch_->setGeometry(TwipRect(120, 1920, 6435, 255));
+    variantSwitch_->setFont(SerifFont(12));
+    SetSurfaceColours(variantSwitch_, kPanelGrey, Qt::black);
+
+    // koeff and wurzel never go below 0, nenner never below 1.
+    StepWithButtons(InputBox::Koeff, 0.0);
+    StepWithButtons(InputBox::Wurzel, 0.0);
+    StepWithButtons(InputBox::Abs, std::nullopt);
+    StepWithButtons(InputBox::Nenner, 1.0);
+}
+
+QWidget* ParameterPanel::StepUpButton(InputBox box) const { return stepUp_[Index(box)]; }
+
+QWidget* ParameterPanel::StepDownButton(InputBox box) const { return stepDown_[Index(box)]; }
+
+void ParameterPanel::StepWithButtons(InputBox box, std::optional<double> lowerBound) {
+    QLineEdit* input = Input(box);
+    const auto step = [input](int delta, std::optional<double> bound) {
+        if (const auto text = SteppedText(input->text().toStdString(), delta, bound)) {
+            input->setText(QString::fromStdString(*text));
+        }
+    };
+    connect(stepUp_[Index(box)], &QPushButton::clicked, this, [step] { step(+1, std::nullopt); });
+    connect(stepDown_[Index(box)], &QPushButton::clicked, this, [step, lowerBound] { step(-1, lowerBound); });
 }
 
 bool ParameterPanel::OnOwnSurface(const QPointF& pos) const {

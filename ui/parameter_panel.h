@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <optional>
+
 #include <QPointF>
 #include <QWidget>
 
+#include "engine/expansion_host.h"
+
 class QCheckBox;
-class QLabel;
 class QPushButton;
 
 namespace tamsel {
@@ -32,31 +37,23 @@ private:
 
 // The parameter panel: the quadratic irrational laid out as a fraction of
 // four input boxes with their step buttons, labels and the lines of the
-// formula, and the variant switch beneath. A click or double-click on the
-// panel's own surface (not on one of its controls) asks for a run; the
-// panel's tooltip announces that and shows only over that surface.
+// formula, and the variant switch beneath. The step buttons change their
+// box by 1 themselves. A click or double-click on the panel's own surface
+// (not on one of its controls) asks for a run; the panel's tooltip
+// announces that and shows only over that surface.
 class ParameterPanel : public QWidget {
     Q_OBJECT
 public:
     explicit ParameterPanel(QWidget* parent);
 
-    InputTextBox* txtKoeff;         // koeff, the coefficient of the root
-    InputTextBox* txtWurzel;        // wurzel, the radicand under the root sign
-    InputTextBox* txtAbs;           // abs, the absolute term
-    InputTextBox* txtNenner;        // nenner, the denominator under the fraction bar
-    QPushButton* vscKoeffhigher;    // koeff + 1
-    QPushButton* vscKoeffsmallerf;  // koeff - 1, down to 0
-    QPushButton* cmdWurzelhigher;   // wurzel + 1
-    QPushButton* cmdWurzelsmaller;  // wurzel - 1, down to 0
-    QPushButton* cmdAbshigher;      // abs + 1
-    QPushButton* cmdAbsSmaller;     // abs - 1
-    QPushButton* cmdNennerhigher;   // nenner + 1
-    QPushButton* cmdNennerSmaller;  // nenner - 1, down to 1
-    QLabel* Label1;                 // the "+" between root and absolute term
-    QLabel* Label2;                 // "x =" in front of the fraction
-    QLabel* Label3;                 // the multiplication dot
-    QLabel* Label4;                 // the heading "Quadratische Irrationalität"
-    QCheckBox* Check1;              // the variant switch: the next larger integer is pulled out
+    // The input box of one parameter.
+    InputTextBox* Input(InputBox box) const { return inputs_[Index(box)]; }
+    // The button that adds 1 to a parameter, and the one that subtracts 1,
+    // as places in the window's tab order.
+    QWidget* StepUpButton(InputBox box) const;
+    QWidget* StepDownButton(InputBox box) const;
+    // The switch to the variant, which pulls out the next larger integer.
+    QCheckBox* VariantSwitch() const { return variantSwitch_; }
 
 signals:
     void clicked();
@@ -69,7 +66,15 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    static std::size_t Index(InputBox box) { return static_cast<std::size_t>(box); }
+    // Connects a box's two step buttons; the lower one stops above `lowerBound`.
+    void StepWithButtons(InputBox box, std::optional<double> lowerBound);
     bool OnOwnSurface(const QPointF& pos) const;
+
+    std::array<InputTextBox*, 4> inputs_{};
+    std::array<QPushButton*, 4> stepUp_{};
+    std::array<QPushButton*, 4> stepDown_{};
+    QCheckBox* variantSwitch_ = nullptr;
     bool pressedOnSurface_ = false;
 };
 

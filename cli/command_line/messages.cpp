@@ -2,7 +2,6 @@
 #include "cli/command_line/messages.h"
 
 #include "cli/command_line/help_text.h"
-#include "cli/command_line/output_failure.h"
 #include "notation/utf8_text.h"
 
 namespace tamsel {
@@ -24,13 +23,6 @@ ExitStatus WrongCall(std::ostream& err, Mode mode, std::string_view message) {
     SayTo(err, message);
     err << UsageLine(mode, "Aufruf: ") << "Mehr dazu mit „tamsel-cli --help“.\n";
     return ExitStatus::WrongCall;
-}
-
-ExitStatus AfterWriting(std::ostream& out, std::ostream& err, ExitStatus status) {
-    out.flush();
-    if (out) return status;
-    SayTo(err, kOutputNotWritten);
-    return ExitStatus::NotWritten;
 }
 
 }  // namespace tamsel

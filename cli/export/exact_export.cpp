@@ -8,7 +8,7 @@ namespace tamsel {
 namespace {
 
 // The exports show at most this many quotients from the start.
-constexpr std::uint64_t kShownQuotients = 100;
+constexpr std::uint64_t kShownQuotients = 1000;
 
 // Keeps the first quotients and the last one seen.
 struct FirstAndLast : exact::QuotientSink {
@@ -41,6 +41,8 @@ ExportedExpansion ExportOfExactRun(const exact::ExactExpansion& expansion, std::
     if (summary.end == exact::WalkEnd::Period) exported.periodStart = static_cast<std::int64_t>(summary.periodStart);
     exported.rational = summary.end == exact::WalkEnd::Rational;
     exported.variant = expansion.Variant();
+    const exact::ExactInput& input = expansion.Input();
+    exported.number = ExpandedNumber{input.koeff, input.wurzel, input.abs, input.nenner};
     exact::ForEachConvergent(expansion, summary, first, fractions, [&](const mpz_class& p, const mpz_class& q) {
         exported.fractions.push_back({p, q});
     });

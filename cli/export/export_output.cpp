@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/export/export_output.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <limits>
@@ -59,6 +61,15 @@ ExportedExpansion ExportOfWindowRun(const TextRun& run, bool variant) {
     expansion.rational = run.rationalEnd;
     expansion.variant = variant;
     expansion.fractions = run.fractions;
+    // The number as the run read it, its common factor divided out.
+    if (!run.traceRows.empty()) {
+        const QuadIrrational& x = run.traceRows.front().x;
+        const auto whole = [](double v) { return std::isfinite(v) && std::trunc(v) == v; };
+        if (whole(x.koeff) && whole(x.wurzel) && whole(x.abs) && whole(x.nenner)) {
+            expansion.number =
+                ExpandedNumber{mpz_class(x.koeff), mpz_class(x.wurzel), mpz_class(x.abs), mpz_class(x.nenner)};
+        }
+    }
     return expansion;
 }
 
@@ -69,7 +80,10 @@ std::string SvgOfExpansion(const ExportedExpansion& expansion, int width, int he
     if (expansion.periodStart && expansion.Length() <= static_cast<std::uint64_t>(kMaxDrawnSteps)) {
         periodStart = static_cast<std::int32_t>(*expansion.periodStart);
     }
-    DrawExpansion(surface, expansion.quotients, periodStart, expansion.variant);
+    // The drawing takes at most its own number of steps from the quotients kept.
+    const std::size_t drawn = std::min<std::size_t>(expansion.quotients.size(), kMaxDrawnSteps);
+    const std::vector<mpz_class> quotients(expansion.quotients.begin(), expansion.quotients.begin() + drawn);
+    DrawExpansion(surface, quotients, periodStart, expansion.variant);
     return surface.Document();
 }
 

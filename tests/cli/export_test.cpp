@@ -110,9 +110,10 @@ TEST(ExportOptions, UsageErrors) {
 
 const std::string kSqrt2Latex =
     "% Kettenbruch aus Tamsel; braucht \\usepackage{amsmath}\n"
-    "\\[\n  x = 1 + \\cfrac{1}{2 + \\cfrac{1}{2 + \\dotsb}}\n\\]\n"
-    "\\[\n  x = [1; \\overline{2}]\n\\]\n"
-    "\\[\n  \\frac{1}{1},\\quad \\frac{3}{2},\\quad \\frac{7}{5},\\quad \\dotsc\n\\]\n";
+    "\\[\n  \\sqrt{2} = 1 + \\cfrac{1}{2 + \\cfrac{1}{2 + \\dotsb}}\n\\]\n"
+    "\\begin{flushleft}\n  $\\sqrt{2} = [1;\\allowbreak\n  \\overline{2}]$\n\\end{flushleft}\n"
+    "\\begin{flushleft}\n  $\\frac{1}{1},\\allowbreak\\quad\n  \\frac{3}{2},\\allowbreak\\quad\n  \\frac{7}{5},"
+    "\\allowbreak\\quad\n  \\dotsc$\n\\end{flushleft}\n";
 
 // An exact run exports what the window's run exports (the quotients the
 // window recorded, its period or rational end, the fractions it listed),
@@ -147,7 +148,7 @@ TEST(ExportOfExactRun, AgreesWithTheWindowsRun) {
 TEST(ExportOfExactRun, LongPeriod) {
     const exact::ExactInput sqrt{1, mpz_class("1000000000039"), 0, 1};
     const ExportedExpansion e = ExportOfExactRun(exact::ExactExpansion(sqrt, false, 1000000), 6);
-    EXPECT_EQ(e.quotients.size(), 100u);
+    EXPECT_EQ(e.quotients.size(), 1000u);
     EXPECT_EQ(e.Length(), 532573u);
     EXPECT_EQ(e.QuotientOfStep(532573), 2000000);
     EXPECT_EQ(e.periodStart, 2);
@@ -155,8 +156,13 @@ TEST(ExportOfExactRun, LongPeriod) {
     const std::string svg = SvgOfExpansion(e, 840, 507, false);
     EXPECT_EQ(svg.find("Periode"), std::string::npos);
     const std::string tex = LatexNotation(e, {});
-    EXPECT_NE(tex.find("x = [1000000; \\overline{51282, 19, 2, "), std::string::npos) << tex;
-    EXPECT_NE(tex.find(", 4, 1, \\dotsc, 2000000}]\n"), std::string::npos) << tex;
+    EXPECT_NE(
+        tex.find("$\\sqrt{1000000000039} = [1000000;\\allowbreak\n  \\overline{51282},\\allowbreak\n  \\overline{19},"),
+        std::string::npos)
+        << tex;
+    EXPECT_NE(tex.find(",\\allowbreak\n  \\overline{\\dotsc},\\allowbreak\n  \\overline{2000000}]$\n"),
+              std::string::npos)
+        << tex;
 }
 
 TEST(TamselCliExport, ExactRunsExportButBatchesDoNot) {
@@ -176,7 +182,9 @@ TEST(TamselCliExport, TexReplacesTheUsualOutput) {
     const CliOutput failed = Cli({"--tex", "100000", "2", "0", "1"});
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.err, "tamsel-cli: Das ist keine gute Eingabe!\n");
-    EXPECT_NE(failed.out.find("\\[\n  x = [141421; 2, \\dotsc]\n\\]\n"), std::string::npos) << failed.out;
+    EXPECT_NE(failed.out.find("$100000\\sqrt{2} = [141421;\\allowbreak\n  2,\\allowbreak\n  \\dotsc]$\n"),
+              std::string::npos)
+        << failed.out;
 }
 
 TEST(TamselCliExport, SvgIntoAFileOrOntoStandardOutput) {
