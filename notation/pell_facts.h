@@ -38,8 +38,9 @@ struct PellFacts {
     mpz_class d;
     UnitFacts root;                 // Z[sqrt(D)]; its period is that of sqrt(D)
     std::optional<UnitFacts> half;  // Z[(1 + sqrt(D)) / 2], for D = 1 (mod 4)
-    // Whether to say that x^2 - D y^2 = -1 (-4) has no solution, when so.
+    // Whether to say that x^2 - D y^2 = -1, and -4, has no solution, when so.
     bool withNegativePell = true;
+    bool withNegativePellFour = true;
 };
 
 }  // namespace tamsel

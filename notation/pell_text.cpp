@@ -89,7 +89,7 @@ std::string EquationText(const mpz_class& d, const mpz_class& n, bool full) {
 void WritePellText(std::ostream& out, const PellFacts& facts, bool full) {
     const bool oneModFour = mpz_fdiv_ui(facts.d.get_mpz_t(), 4) == 1;
     WriteUnitFacts(out, facts.d, facts.root, false, facts.withNegativePell, !oneModFour, full);
-    if (facts.half) WriteUnitFacts(out, facts.d, *facts.half, true, facts.withNegativePell, true, full);
+    if (facts.half) WriteUnitFacts(out, facts.d, *facts.half, true, facts.withNegativePellFour, true, full);
 }
 
 void WriteNormText(std::ostream& out, const mpz_class& d, const mpz_class& n, const std::vector<PellPair>& solutions,

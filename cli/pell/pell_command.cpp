@@ -101,6 +101,7 @@ bool GatherFacts(const mpz_class& d, const Command& command, const PellFields& f
                  std::string& error) {
     facts.d = d;
     facts.withNegativePell = fields.Has(PellField::NegativePell);
+    facts.withNegativePellFour = fields.Has(PellField::NegativePellFour);
     const bool rootPell = fields.Has(PellField::Pell) || fields.Has(PellField::NegativePell);
     if (!GatherOrder(d, exact::UnitOrder::Root, command, fields.Has(PellField::PeriodLength), rootPell,
                      fields.Has(PellField::Unit), fields.Has(PellField::Regulator), facts.root, error)) {

@@ -55,6 +55,7 @@ TEST(PellCommand, PlainTextOneFactPerLine) {
          "x² − 30·y² = 4, Lösung 1: x = 22, y = 4\n"
          "x² − 30·y² = 4, Lösung 2: x = 482, y = 88\n"},
         {{"--norm=2", "13"}, "x² − 13·y² = 2: keine Lösung\n"},
+        {{"--fields", "negativePellFour", "21"}, "x² − 21·y² = −4: keine Lösung, die Periodenlänge 2 ist gerade\n"},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.args.back());
