@@ -2,6 +2,8 @@
 #include "cli/command_line/parse_command.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "cli/command_line/option_table.h"
 
@@ -26,12 +28,16 @@ const OptionRow* RowOf(const std::string& arg) {
 // Why `row` is refused in `mode`.
 std::string NotInMode(const OptionRow& row, Mode mode) {
     if ((row.modes & kWindowMode) != 0) return row.longName + " gilt nicht mit " + RowOfMode(mode).switchName;
-    std::string modes;
+    std::vector<std::string> modes;
     for (const ModeRow& allowed : ModeTable()) {
-        if ((row.modes & ModeBit(allowed.mode)) == 0) continue;
-        modes += (modes.empty() ? "" : " oder ") + allowed.switchName;
+        if ((row.modes & ModeBit(allowed.mode)) != 0) modes.push_back(allowed.switchName);
     }
-    return row.longName + " gilt nur mit " + modes;
+    // "--a", "--a oder --b", "--a, --b oder --c"
+    std::string list;
+    for (std::size_t i = 0; i < modes.size(); ++i) {
+        list += (i == 0 ? "" : i + 1 == modes.size() ? " oder " : ", ") + modes[i];
+    }
+    return row.longName + " gilt nur mit " + list;
 }
 
 std::string CheckPellCombination(const Command& command) {

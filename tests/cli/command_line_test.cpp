@@ -133,10 +133,10 @@ TEST(CommandLine, WrongCallsNameTheirFault) {
         std::string message;
         const std::string& usage;
     } cases[] = {
-        {{"--max-steps", "5", "1", "2", "0", "1"}, "--max-steps gilt nur mit --exact oder --batch oder --pell", window},
+        {{"--max-steps", "5", "1", "2", "0", "1"}, "--max-steps gilt nur mit --exact, --batch oder --pell", window},
         {{"--trace", "1", "2", "0", "1"}, "--trace gilt nur mit --exact oder --batch", window},
         {{"--convergents=3", "1", "2", "0", "1"}, "--convergents gilt nur mit --exact oder --batch", window},
-        {{"1", "2", "0", "1", "--fields", "steps"}, "--fields gilt nur mit --exact oder --batch oder --pell", window},
+        {{"1", "2", "0", "1", "--fields", "steps"}, "--fields gilt nur mit --exact, --batch oder --pell", window},
         {{"--threads", "2", "1", "2", "0", "1"}, "--threads gilt nur mit --batch", window},
         {{"--exact", "--line-buffered", "1", "2", "0", "1"}, "--line-buffered gilt nur mit --batch", exact},
         {{"--quiet", "--exact", "1", "2", "0", "1"}, "--quiet gilt nur mit --batch", exact},
