@@ -1,11 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/batch_command.h"
 
-#include <sstream>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <new>
 #include <thread>
-#include <vector>
 
+#include "cli/batch_progress.h"
+#include "cli/batch_refusal.h"
 #include "cli/exact_json.h"
+#include "cli/memory_exhaustion.h"
+#include "cli/ordered_output.h"
 #include "cli/ordered_workers.h"
 #include "cli/output_failure.h"
 #include "cli/whole_argument.h"
@@ -34,24 +42,28 @@ std::vector<std::string_view> Words(std::string_view line) {
 }
 
 struct Chunk {
+    const std::string* file = nullptr;
     std::uint64_t firstLine = 0;
     std::vector<std::string> lines;
     std::size_t bytes = 0;
 };
 
-struct ChunkResult {
-    std::string text;
+// Expands the lines of a chunk into its answer; true when a line failed.
+bool ExpandChunk(const Chunk& chunk, const ExactOptions& options, OrderedOutput& output, std::uint64_t answer) {
     bool failed = false;
-};
-
-ChunkResult ExpandChunk(const Chunk& chunk, const ExactOptions& options) {
-    ChunkResult result;
-    std::ostringstream text;
-    for (std::size_t i = 0; i < chunk.lines.size(); ++i) {
-        if (!ExpandBatchLine(chunk.lines[i], chunk.firstLine + i, options, text)) result.failed = true;
+    {
+        AnswerBuffer buffer(output, answer);
+        std::ostream text(&buffer);
+        try {
+            for (std::size_t i = 0; i < chunk.lines.size() && text; ++i) {
+                const BatchPlace place{chunk.file, chunk.firstLine + i};
+                if (!ExpandBatchLine(chunk.lines[i], place, options, text)) failed = true;
+            }
+        } catch (const OutputFailed&) {
+        }
     }
-    result.text = std::move(text).str();
-    return result;
+    output.Close(answer);
+    return failed;
 }
 
 unsigned ThreadCount(const ExactOptions& options) {
@@ -60,9 +72,21 @@ unsigned ThreadCount(const ExactOptions& options) {
     return cores > 0 ? cores : 1;
 }
 
+std::string OpenFailure(int cause) {
+    switch (cause) {
+        case ENOENT: return "gibt es nicht";
+        case EACCES: return "keine Berechtigung";
+        default: return std::string("Fehler ") + std::strerror(cause);
+    }
+}
+
+void WriteErrorObject(std::ostream& out, const BatchPlace& place, const std::string& message, const char* code) {
+    WriteJsonError(out, place.line, message, code, place.file);
+}
+
 }  // namespace
 
-bool ExpandBatchLine(std::string_view line, std::uint64_t lineNumber, const ExactOptions& options, std::ostream& out) {
+bool ExpandBatchLine(std::string_view line, const BatchPlace& place, const ExactOptions& options, std::ostream& out) {
     const std::size_t comment = line.find('#');
     if (comment != std::string_view::npos) line = line.substr(0, comment);
     const std::vector<std::string_view> words = Words(line);
@@ -70,56 +94,111 @@ bool ExpandBatchLine(std::string_view line, std::uint64_t lineNumber, const Exac
 
     std::string error;
     if (words.size() != 4) {
-        WriteJsonError(out, lineNumber,
-                       "erwartet werden vier ganze Zahlen (KOEFF WURZEL ABS NENNER), die Zeile hat " +
-                           std::to_string(words.size()));
+        WriteErrorObject(out, place,
+                         "erwartet werden vier ganze Zahlen (KOEFF WURZEL ABS NENNER), die Zeile hat " +
+                             std::to_string(words.size()),
+                         kFieldCountRefusal);
         return false;
     }
-    const std::optional<exact::ExactInput> input = ReadWholeArguments({words[0], words[1], words[2], words[3]}, error);
+    const std::array<std::string_view, 4> texts = {words[0], words[1], words[2], words[3]};
+    const std::optional<exact::ExactInput> input = ReadWholeArguments(texts, error);
     if (!input) {
-        WriteJsonError(out, lineNumber, error);
+        WriteErrorObject(out, place, error, RefusalOfNumbers(texts));
         return false;
     }
     const exact::ExactExpansion expansion(*input, options.variant, options.maxSteps);
-    WriteExactJson(out, expansion, options.Fields(), options.convergents, lineNumber);
+    FieldSet fields = options.Fields();
+    if (place.file != nullptr) fields.Add(ExactField::Line);
+    WriteExactJson(out, expansion, fields, options.convergents, place.line, place.file);
     return true;
 }
 
-int RunBatch(const ExactOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
+int RunBatch(const ExactOptions& options, const std::vector<BatchSource>& sources, const BatchSettings& settings,
+             std::ostream& out, std::ostream& err) {
     const unsigned threads = ThreadCount(options);
+    const std::size_t linesPerJob = settings.lineBuffered ? 1 : kLinesPerJob;
+    OrderedOutput output(out, settings.byteBound, settings.lineBuffered);
+    const FinishedOutputFlush flushOnExhaustion(
+        [](void* context) { static_cast<OrderedOutput*>(context)->FlushIfIdle(); }, &output);
     bool anyFailed = false;
-    bool writeFailed = false;
-    {
-        OrderedWorkers<ChunkResult> workers(threads, 4 * static_cast<std::size_t>(threads), [&](ChunkResult& result) {
-            if (writeFailed) return;
-            out << result.text;
-            anyFailed = anyFailed || result.failed;
-            writeFailed = !out;
-        });
+    const std::string* unreadable = nullptr;
+    try {
+        BatchProgress progress(err, settings.progress);
+        OrderedWorkers<bool> workers(threads, 4 * static_cast<std::size_t>(threads),
+                                     [&](bool& failed) { anyFailed = anyFailed || failed; });
         const auto submit = [&](Chunk& chunk) {
             auto job = std::make_shared<Chunk>(std::move(chunk));
-            workers.Submit([job, &options] { return ExpandChunk(*job, options); });
+            const std::uint64_t answer = output.Open();
+            workers.Submit([job, answer, &options, &output, &progress] {
+                try {
+                    const bool failed = ExpandChunk(*job, options, output, answer);
+                    progress.Done(job->lines.size());
+                    return failed;
+                } catch (const std::bad_alloc&) {
+                    EndForLackOfMemory();
+                }
+            });
             chunk = Chunk{};
         };
-        Chunk chunk;
-        std::string line;
-        std::uint64_t lineNumber = 0;
-        while (!writeFailed && std::getline(in, line)) {
-            if (chunk.lines.empty()) chunk.firstLine = lineNumber + 1;
-            ++lineNumber;
-            chunk.bytes += line.size();
-            chunk.lines.push_back(std::move(line));
-            if (chunk.lines.size() >= kLinesPerJob || chunk.bytes >= kBytesPerJob) submit(chunk);
+        for (const BatchSource& source : sources) {
+            Chunk chunk;
+            std::string line;
+            std::uint64_t lineNumber = 0;
+            const std::string* file = settings.namesFiles ? &source.name : nullptr;
+            while (!output.Failed() && std::getline(*source.in, line)) {
+                if (chunk.lines.empty()) chunk.firstLine = lineNumber + 1;
+                chunk.file = file;
+                ++lineNumber;
+                chunk.bytes += line.size();
+                chunk.lines.push_back(std::move(line));
+                if (chunk.lines.size() >= linesPerJob || chunk.bytes >= kBytesPerJob) submit(chunk);
+            }
+            if (!chunk.lines.empty() && !output.Failed()) submit(chunk);
+            if (source.in->bad()) {
+                unreadable = &source.name;
+                break;
+            }
         }
-        if (!chunk.lines.empty() && !writeFailed) submit(chunk);
         workers.Finish();
+    } catch (const std::bad_alloc&) {
+        EndForLackOfMemory();
     }
     out.flush();
-    if (writeFailed || !out) {
+    if (output.Failed() || !out) {
         err << kOutputNotWritten;
         return 3;
     }
+    if (unreadable != nullptr) {
+        err << "tamsel-cli: " << (*unreadable == "-" ? std::string("die Standardeingabe") : QuotedForMessage(*unreadable))
+            << " kann nicht zu Ende gelesen werden\n";
+        return 2;
+    }
     return anyFailed ? 1 : 0;
+}
+
+int RunBatchOnFiles(const ExactOptions& options, const std::vector<std::string>& files, BatchSettings settings,
+                    std::istream& in, std::ostream& out, std::ostream& err) {
+    std::vector<std::unique_ptr<std::ifstream>> opened;
+    std::vector<BatchSource> sources;
+    for (const std::string& name : files.empty() ? std::vector<std::string>{"-"} : files) {
+        if (name == "-") {
+            sources.push_back({name, &in});
+            continue;
+        }
+        std::error_code ignored;
+        const bool directory = std::filesystem::is_directory(name, ignored);
+        auto file = std::make_unique<std::ifstream>(name, std::ios::binary);
+        if (directory || !file->is_open()) {
+            const int cause = errno;
+            err << "tamsel-cli: " << QuotedForMessage(name) << " kann nicht gelesen werden: "
+                << (directory ? "ein Verzeichnis" : OpenFailure(cause)) << "\n";
+            return 2;
+        }
+        sources.push_back({name, file.get()});
+        opened.push_back(std::move(file));
+    }
+    settings.namesFiles = sources.size() > 1;
+    return RunBatch(options, sources, settings, out, err);
 }
 
 }  // namespace tamsel

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/exact_command.h"
 
+#include <unistd.h>
+
 #include <array>
+#include <iostream>
 #include <string_view>
 
 #include "cli/batch_command.h"
@@ -26,6 +29,11 @@ bool HasOption(const std::vector<std::string>& args, const char* option) {
         if (arg == option) return true;
     }
     return false;
+}
+
+// Whether `stream` is the process's own `standard` stream on a terminal.
+bool IsTerminal(const std::ostream& stream, const std::ostream& standard, int descriptor) {
+    return &stream == &standard && isatty(descriptor) == 1;
 }
 
 int Written(std::ostream& out, std::ostream& err) {
@@ -74,7 +82,12 @@ int RunExactCli(const std::vector<std::string>& arguments, std::istream& in, std
     if (options.json && ExportReplacesUsualOutput(exports)) {
         return UsageError(arguments, "--json und eine Ausgabe von --tex oder --svg - schließen einander aus", err);
     }
-    if (options.batch) return RunBatch(options, in, out, err);
+    if (options.batch) {
+        BatchSettings settings;
+        settings.lineBuffered = options.lineBuffered || IsTerminal(out, std::cout, STDOUT_FILENO);
+        settings.progress = !options.quiet && IsTerminal(err, std::cerr, STDERR_FILENO);
+        return RunBatchOnFiles(options, options.numbers, settings, in, out, err);
+    }
 
     const std::array<std::string_view, 4> texts = {options.numbers[0], options.numbers[1], options.numbers[2],
                                                    options.numbers[3]};

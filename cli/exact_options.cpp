@@ -41,15 +41,10 @@ bool ReadValue(const std::string& name, const std::string& value, ExactOptions& 
 }
 
 bool CheckCombination(const ExactOptions& options, bool threadsGiven, std::string& error) {
-    if (options.batch) {
-        if (!options.numbers.empty()) {
-            error = "--batch liest die Eingaben zeilenweise von der Standardeingabe, nicht aus den Argumenten";
-            return false;
-        }
-        return true;
-    }
-    if (threadsGiven) {
-        error = "--threads gilt nur mit --batch";
+    if (options.batch) return true;
+    if (threadsGiven || options.lineBuffered || options.quiet) {
+        error = std::string(threadsGiven ? "--threads" : options.lineBuffered ? "--line-buffered" : "--quiet") +
+                " gilt nur mit --batch";
         return false;
     }
     if (options.fields && !options.json) {
@@ -103,6 +98,10 @@ bool ReadExactOptions(const std::vector<std::string>& args, ExactOptions& option
             options.json = true;
         } else if (arg == "--trace") {
             options.trace = true;
+        } else if (arg == "--line-buffered") {
+            options.lineBuffered = true;
+        } else if (arg == "--quiet") {
+            options.quiet = true;
         } else {
             error = "unbekannte Option " + arg;
             return false;

@@ -24,6 +24,9 @@ struct ExactOptions {
     std::uint64_t convergents = kDefaultConvergents;
     std::optional<FieldSet> fields;
     unsigned threads = 0;  // 0: one per core
+    bool lineBuffered = false;
+    bool quiet = false;
+    // The four numbers; with --batch, the input files.
     std::vector<std::string> numbers;
 
     // The keys a JSON result keeps: those of --fields, or the default set.

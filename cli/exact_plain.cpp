@@ -58,7 +58,9 @@ std::string SummaryLine(const exact::WalkSummary& summary) {
 
 void WriteExactPlain(std::ostream& out, const exact::ExactExpansion& expansion, std::uint64_t convergents, bool trace) {
     StreamTextHolder box(out, StreamTextHolder::LineEnd::Newline);
-    exact::QuotientList kept(std::max(convergents, kKeptQuotients));
+    // The fractions beyond the kept quotients walk again, so that memory
+    // holds only the current ones.
+    exact::QuotientList kept(kKeptQuotients);
     BracketSink sink(box, kept, out);
 
     OpenBracketNotation(box);

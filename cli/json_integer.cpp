@@ -8,14 +8,16 @@ namespace tamsel {
 
 namespace {
 
-constexpr std::int64_t kExactInDouble = std::int64_t{1} << 53;
+// From here on (either sign) a double may round a neighbour onto the
+// number: JSON's safe integers end one before.
+constexpr std::int64_t kFirstUnsafe = std::int64_t{1} << 53;
 
 }  // namespace
 
 void WriteJsonInteger(std::ostream& out, std::int64_t v) {
     char digits[24];
     const char* end = std::to_chars(digits, digits + sizeof digits, v).ptr;
-    const bool quoted = v > kExactInDouble || v < -kExactInDouble;
+    const bool quoted = v >= kFirstUnsafe || v <= -kFirstUnsafe;
     if (quoted) out.put('"');
     out.write(digits, end - digits);
     if (quoted) out.put('"');

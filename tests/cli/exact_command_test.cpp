@@ -86,9 +86,10 @@ TEST(ExactCli, JsonExamples) {
         {{"--max-steps", "2", "--convergents", "5", "1", "2566", "0", "1"},
          R"({"exact":true,"inputs":{"koeff":1,"wurzel":2566,"abs":0,"nenner":1},"quotients":[50,1],"period":null,)"
          R"("periodStart":null,"periodLength":null,"steps":2,"end":"step-limit","convergents":[[50,1],[51,1]]})"},
-        // Whole numbers beyond 2^53 are strings, up to 2^53 numbers.
-        {{"--fields", "inputs", "0", "9007199254740993", "9007199254740992", "-9007199254740993"},
-         R"({"inputs":{"koeff":0,"wurzel":"9007199254740993","abs":9007199254740992,"nenner":"-9007199254740993"}})"},
+        // Whole numbers from 2^53 on are strings, below it numbers.
+        {{"--fields", "inputs", "9007199254740991", "9007199254740992", "-9007199254740991", "-9007199254740992"},
+         R"({"inputs":{"koeff":9007199254740991,"wurzel":"9007199254740992","abs":-9007199254740991,)"
+         R"("nenner":"-9007199254740992"}})"},
         {{"--fields", "quotients,period,convergents", "--convergents", "2", "1",
           "100000000000000000000000000000000000000000001", "0", "1"},
          R"({"quotients":["10000000000000000000000"],"period":["20000000000000000000000"],)"
@@ -144,8 +145,7 @@ TEST(ExactCli, UsageErrors) {
          "periodLength, steps, end, convergents, trace)"},
         {{"--json", "--fields", "line,steps", "1", "2", "0", "1"}, "das Feld „line“ gibt es nur mit --batch"},
         {{"--threads", "2", "1", "2", "0", "1"}, "--threads gilt nur mit --batch"},
-        {{"--batch", "1", "2", "0", "1"},
-         "--batch liest die Eingaben zeilenweise von der Standardeingabe, nicht aus den Argumenten"},
+        {{"--line-buffered", "1", "2", "0", "1"}, "--line-buffered gilt nur mit --batch"},
         {{"--batch", "--threads", "0"}, "--threads erwartet eine ganze Zahl von 1 bis 256, nicht „0“"},
     };
     for (const auto& c : cases) {
