@@ -58,6 +58,9 @@ bool ExpandChunk(const Chunk& chunk, const ExactOptions& options, OrderedOutput&
             for (std::size_t i = 0; i < chunk.lines.size() && text; ++i) {
                 const BatchPlace place{chunk.file, chunk.firstLine + i};
                 if (!ExpandBatchLine(chunk.lines[i], place, options, text)) failed = true;
+                // Each finished line is handed on at once: it is written
+                // even when memory runs out during the next one.
+                text.flush();
             }
         } catch (const OutputFailed&) {
         }
@@ -145,19 +148,22 @@ int RunBatch(const ExactOptions& options, const std::vector<BatchSource>& source
             std::string line;
             std::uint64_t lineNumber = 0;
             const std::string* file = settings.namesFiles ? &source.name : nullptr;
-            while (!output.Failed() && std::getline(*source.in, line)) {
-                if (chunk.lines.empty()) chunk.firstLine = lineNumber + 1;
-                chunk.file = file;
-                ++lineNumber;
-                chunk.bytes += line.size();
-                chunk.lines.push_back(std::move(line));
-                if (chunk.lines.size() >= linesPerJob || chunk.bytes >= kBytesPerJob) submit(chunk);
+            // A read error ends the loop as an exception, apart from running out of memory.
+            source.in->exceptions(std::ios::badbit);
+            try {
+                while (!output.Failed() && std::getline(*source.in, line)) {
+                    if (chunk.lines.empty()) chunk.firstLine = lineNumber + 1;
+                    chunk.file = file;
+                    ++lineNumber;
+                    chunk.bytes += line.size();
+                    chunk.lines.push_back(std::move(line));
+                    if (chunk.lines.size() >= linesPerJob || chunk.bytes >= kBytesPerJob) submit(chunk);
+                }
+            } catch (const std::ios_base::failure&) {
+                unreadable = &source.name;
             }
             if (!chunk.lines.empty() && !output.Failed()) submit(chunk);
-            if (source.in->bad()) {
-                unreadable = &source.name;
-                break;
-            }
+            if (unreadable != nullptr) break;
         }
         workers.Finish();
     } catch (const std::bad_alloc&) {
@@ -169,7 +175,8 @@ int RunBatch(const ExactOptions& options, const std::vector<BatchSource>& source
         return 3;
     }
     if (unreadable != nullptr) {
-        err << "tamsel-cli: " << (*unreadable == "-" ? std::string("die Standardeingabe") : QuotedForMessage(*unreadable))
+        err << "tamsel-cli: "
+            << (*unreadable == "-" ? std::string("die Standardeingabe") : QuotedForMessage(*unreadable))
             << " kann nicht zu Ende gelesen werden\n";
         return 2;
     }
@@ -190,8 +197,8 @@ int RunBatchOnFiles(const ExactOptions& options, const std::vector<std::string>&
         auto file = std::make_unique<std::ifstream>(name, std::ios::binary);
         if (directory || !file->is_open()) {
             const int cause = errno;
-            err << "tamsel-cli: " << QuotedForMessage(name) << " kann nicht gelesen werden: "
-                << (directory ? "ein Verzeichnis" : OpenFailure(cause)) << "\n";
+            err << "tamsel-cli: " << QuotedForMessage(name)
+                << " kann nicht gelesen werden: " << (directory ? "ein Verzeichnis" : OpenFailure(cause)) << "\n";
             return 2;
         }
         sources.push_back({name, file.get()});

@@ -25,8 +25,8 @@ std::string ProgressLine(std::uint64_t lines, std::chrono::milliseconds elapsed)
     const std::string time = seconds < 3600 ? std::to_string(seconds / 60) + ":" + TwoDigits(seconds % 60)
                                             : std::to_string(seconds / 3600) + ":" + TwoDigits(seconds / 60 % 60) +
                                                   ":" + TwoDigits(seconds % 60);
-    return std::string(kEraseLine) + std::to_string(lines) + " Zeilen, " + std::to_string(perSecond) +
-           " Zeilen/s, " + time;
+    return std::string(kEraseLine) + std::to_string(lines) + " Zeilen, " + std::to_string(perSecond) + " Zeilen/s, " +
+           time;
 }
 
 BatchProgress::BatchProgress(std::ostream& err, bool enabled) : err_(err) {

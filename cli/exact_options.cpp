@@ -43,7 +43,9 @@ bool ReadValue(const std::string& name, const std::string& value, ExactOptions& 
 bool CheckCombination(const ExactOptions& options, bool threadsGiven, std::string& error) {
     if (options.batch) return true;
     if (threadsGiven || options.lineBuffered || options.quiet) {
-        error = std::string(threadsGiven ? "--threads" : options.lineBuffered ? "--line-buffered" : "--quiet") +
+        error = std::string(threadsGiven           ? "--threads"
+                            : options.lineBuffered ? "--line-buffered"
+                                                   : "--quiet") +
                 " gilt nur mit --batch";
         return false;
     }

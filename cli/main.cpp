@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <csignal>
 #include <iostream>
 #include <new>
 #include <string>
@@ -9,6 +10,9 @@
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    // A reader that stops early (tamsel-cli ... | head) ends the program
+    // quietly, as it ends every line tool, whatever the caller ignored.
+    std::signal(SIGPIPE, SIG_DFL);
     tamsel::InstallMemoryExhaustionHandling();
     const tamsel::FinishedOutputFlush flushOnExhaustion([](void*) { std::cout.flush(); }, nullptr);
     try {

@@ -4,8 +4,7 @@
 namespace tamsel {
 
 // What tamsel-cli says when memory runs out (exit status 1).
-inline constexpr const char* kOutOfMemory =
-    "tamsel-cli: der Speicher reicht nicht; was fertig war, ist geschrieben\n";
+inline constexpr const char* kOutOfMemory = "tamsel-cli: der Speicher reicht nicht; was fertig war, ist geschrieben\n";
 
 // Lets GMP end the process through EndForLackOfMemory when an allocation
 // fails, instead of aborting.

@@ -25,15 +25,20 @@ std::uint64_t OrderedOutput::Open() {
 }
 
 bool OrderedOutput::Add(std::uint64_t answer, std::string_view text) {
-    if (failed_.load()) return false;
     std::unique_lock<std::mutex> lock(mutex_);
     Answer& entry = At(answer);
+    turn_.wait(lock, [&] { return entry.direct || waiting_ + text.size() <= byteBound_ || failed_.load(); });
+    if (failed_.load()) return false;
     if (!entry.direct) {
-        entry.pieces.emplace_back(text);
+        // Small pieces join the last one, up to a block.
+        if (entry.pieces.empty() || entry.pieces.back().size() + text.size() > kBlockBytes) {
+            entry.pieces.emplace_back();
+            entry.pieces.back().reserve(std::max(text.size(), kBlockBytes));
+        }
+        entry.pieces.back().append(text);
         waiting_ += text.size();
         peakWaiting_ = std::max(peakWaiting_, waiting_);
-        turn_.wait(lock, [&] { return entry.direct || waiting_ < byteBound_ || failed_.load(); });
-        return !failed_.load();
+        return true;
     }
     // Only the oldest answer writes directly, and no one else writes
     // while it does.
