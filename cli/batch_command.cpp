@@ -150,6 +150,9 @@ int RunBatch(const ExactOptions& options, const std::vector<BatchSource>& source
             const std::string* file = settings.namesFiles ? &source.name : nullptr;
             // A read error ends the loop as an exception, apart from running out of memory.
             source.in->exceptions(std::ios::badbit);
+            // Only the workers write: an input stream tied to the output
+            // (std::cin is, to std::cout) would flush it from this thread.
+            source.in->tie(nullptr);
             try {
                 while (!output.Failed() && std::getline(*source.in, line)) {
                     if (chunk.lines.empty()) chunk.firstLine = lineNumber + 1;
