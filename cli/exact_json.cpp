@@ -49,14 +49,15 @@ private:
 
 void WriteQuotients(std::ostream& out, const exact::ExactExpansion& expansion, const exact::QuotientList& kept,
                     std::uint64_t first, std::uint64_t last) {
-    out << '[';
+    BlockWriter block(out);
+    block.Char('[');
     std::uint64_t written = 0;
     exact::ForEachQuotient(expansion, kept, first, last, [&](const auto& k) {
-        if (written > 0) out << ',';
-        WriteJsonInteger(out, k);
-        if (++written % 65536 == 0) ThrowIfFailed(out);
+        if (written > 0) block.Char(',');
+        WriteJsonInteger(block, k);
+        if (++written % 65536 == 0 && block.Failed()) throw OutputFailed{};
     });
-    out << ']';
+    block.Char(']');
 }
 
 void WriteCount(std::ostream& out, bool known, std::uint64_t count) {
@@ -120,17 +121,18 @@ void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, c
     if (object.Key(ExactField::Steps)) out << summary.steps;
     if (object.Key(ExactField::End)) out << '"' << EndName(summary.end) << '"';
     if (object.Key(ExactField::Convergents)) {
-        out << '[';
+        BlockWriter block(out);
+        block.Char('[');
         std::uint64_t written = 0;
         exact::ForEachConvergent(expansion, summary, kept, convergents, [&](const mpz_class& p, const mpz_class& q) {
-            out << (written == 0 ? "[" : ",[");
-            WriteJsonInteger(out, p);
-            out << ',';
-            WriteJsonInteger(out, q);
-            out << ']';
-            if (++written % 4096 == 0) ThrowIfFailed(out);
+            block.Text(written == 0 ? "[" : ",[");
+            WriteJsonInteger(block, p);
+            block.Char(',');
+            WriteJsonInteger(block, q);
+            block.Char(']');
+            if (++written % 4096 == 0 && block.Failed()) throw OutputFailed{};
         });
-        out << ']';
+        block.Char(']');
     }
     if (object.Key(ExactField::Trace)) WriteJsonTrace(out, expansion);
     object.Close();

@@ -36,4 +36,14 @@ void WriteJsonInteger(std::ostream& out, const mpz_class& v) {
     out.put('"');
 }
 
+void WriteJsonInteger(BlockWriter& out, const mpz_class& v) {
+    if (mpz_fits_slong_p(v.get_mpz_t()) != 0) {
+        WriteJsonInteger(out, static_cast<std::int64_t>(mpz_get_si(v.get_mpz_t())));
+        return;
+    }
+    out.Char('"');
+    out.Integer(v);
+    out.Char('"');
+}
+
 }  // namespace tamsel

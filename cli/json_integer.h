@@ -6,6 +6,8 @@
 
 #include <gmpxx.h>
 
+#include "cli/block_writer.h"
+
 namespace tamsel {
 
 // Writes a whole number as JSON: a number while its magnitude is below 2^53
@@ -13,5 +15,14 @@ namespace tamsel {
 // digits from 2^53 on.
 void WriteJsonInteger(std::ostream& out, std::int64_t v);
 void WriteJsonInteger(std::ostream& out, const mpz_class& v);
+inline void WriteJsonInteger(BlockWriter& out, std::int64_t v) {
+    // From 2^53 on (either sign) a double may round a neighbour onto the number.
+    constexpr std::int64_t kFirstUnsafe = std::int64_t{1} << 53;
+    const bool quoted = v >= kFirstUnsafe || v <= -kFirstUnsafe;
+    if (quoted) out.Char('"');
+    out.Integer(v);
+    if (quoted) out.Char('"');
+}
+void WriteJsonInteger(BlockWriter& out, const mpz_class& v);
 
 }  // namespace tamsel
