@@ -45,8 +45,6 @@ printf '%-34s %16s %30s\n' "--json --fields periodLength/steps" \
   "$(median_ms "$cli" --exact --max-steps 1000000 --json --fields steps 1 "$d40" 0 1)"
 row "--json"
 row "Text (Klammerzeile)"
-row "--convergents 100000" --convergents 100000
-row "--json --convergents 100000" --json --convergents 100000
 
 awk 'BEGIN { for (d = 2; d <= 100000; d++) { r = int(sqrt(d) + 0.5); if (r * r != d) print 1, d, 0, 1 } }' \
   >"$work/roots.txt"
