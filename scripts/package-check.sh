@@ -22,7 +22,9 @@ files=(usr/bin/tamsel usr/bin/tamsel-cli
        usr/share/doc/tamsel/copyright usr/share/doc/tamsel/changelog.gz
        usr/share/man/man1/tamsel.1.gz usr/share/man/man1/tamsel-cli.1.gz
        usr/share/applications/$app_id.desktop usr/share/metainfo/$app_id.metainfo.xml
-       usr/share/icons/hicolor/scalable/apps/$app_id.svg)
+       usr/share/icons/hicolor/scalable/apps/$app_id.svg
+       usr/share/tamsel/schema/window.schema.json usr/share/tamsel/schema/exact.schema.json
+       usr/share/tamsel/schema/batch-answer.schema.json usr/share/tamsel/schema/batch-error.schema.json)
 for size in 16 22 24 32 48 64 128 256; do
   files+=("usr/share/icons/hicolor/${size}x$size/apps/$app_id.png")
 done
