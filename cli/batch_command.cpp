@@ -50,6 +50,13 @@ struct Chunk {
 
 // Expands the lines of a chunk into its answer; true when a line failed.
 bool ExpandChunk(const Chunk& chunk, const ExactOptions& options, OrderedOutput& output, std::uint64_t answer) {
+    // The answer is closed however the chunk ends, after its last text is
+    // handed on: the answers after it wait for that.
+    struct Closer {
+        OrderedOutput& output;
+        std::uint64_t answer;
+        ~Closer() { output.Close(answer); }
+    } closer{output, answer};
     bool failed = false;
     {
         AnswerBuffer buffer(output, answer);
@@ -65,7 +72,6 @@ bool ExpandChunk(const Chunk& chunk, const ExactOptions& options, OrderedOutput&
         } catch (const OutputFailed&) {
         }
     }
-    output.Close(answer);
     return failed;
 }
 

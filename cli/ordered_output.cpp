@@ -121,6 +121,15 @@ AnswerBuffer::AnswerBuffer(OrderedOutput& output, std::uint64_t answer)
     setp(block_.data(), block_.data() + block_.size());
 }
 
+AnswerBuffer::~AnswerBuffer() {
+    // Also while an exception unwinds: what is left is handed on if memory
+    // allows, and nothing is thrown from here.
+    try {
+        sync();
+    } catch (...) {
+    }
+}
+
 bool AnswerBuffer::Hand() {
     const std::size_t used = static_cast<std::size_t>(pptr() - pbase());
     setp(block_.data(), block_.data() + block_.size());

@@ -76,7 +76,7 @@ private:
 class AnswerBuffer : public std::streambuf {
 public:
     AnswerBuffer(OrderedOutput& output, std::uint64_t answer);
-    ~AnswerBuffer() override { sync(); }
+    ~AnswerBuffer() override;
 
 protected:
     int_type overflow(int_type c) override;
