@@ -109,6 +109,54 @@ TEST(ExactCli, JsonExamples) {
     }
 }
 
+// The numbers of the JSON list that starts after `key` (none for null), as digits.
+std::vector<std::string> JsonList(const std::string& object, const std::string& key) {
+    std::vector<std::string> numbers;
+    std::size_t at = object.find(key) + key.size();
+    if (object[at] != '[') return numbers;
+    while (object[at] != ']') {
+        const std::size_t end = object.find_first_of(",]", at + 1);
+        std::string number = object.substr(at + 1, end - at - 1);
+        std::erase(number, '"');  // the digits of a number from 2^53 on
+        numbers.push_back(number);
+        at = end;
+    }
+    return numbers;
+}
+
+// Output of megabytes, written in blocks: the bracket line names the
+// quotients of the JSON lists, for a closed period and at the step limit.
+TEST(ExactCli, LongOutputsAgree) {
+    const std::vector<std::vector<std::string>> inputs = {
+        {"1", "1000000000039", "0", "1"},
+        {"--max-steps", "400000", "1", "10000000000000000000000000000000000000039", "0", "1"},
+    };
+    for (const auto& input : inputs) {
+        std::vector<std::string> json{"--json", "--fields", "quotients,period", "--convergents", "0"};
+        json.insert(json.end(), input.begin(), input.end());
+        std::vector<std::string> plain{"--convergents", "0"};
+        plain.insert(plain.end(), input.begin(), input.end());
+        const std::string object = Exact(json).out;
+        std::string line = Exact(plain).out;
+        line.resize(line.find('\n'));
+
+        std::vector<std::string> steps = JsonList(object, "\"quotients\":");
+        const std::vector<std::string> period = JsonList(object, "\"period\":");
+        steps.insert(steps.end(), period.begin(), period.end());
+        std::string expected = "x = [";
+        for (std::size_t n = 0; n < steps.size(); ++n) expected.append(" ").append(steps[n]).append(n == 0 ? ";" : ",");
+        if (period.empty()) {
+            expected.append(" …");
+        } else {
+            expected.back() = ' ';
+            expected.append("  Periode");
+            for (const std::string& k : period) expected.append(" ").append(k);
+        }
+        EXPECT_GT(line.size(), std::size_t{1} << 20);
+        EXPECT_TRUE(line == expected + " ]") << line.substr(0, 200);
+    }
+}
+
 const std::string kExactUsage =
     "Aufruf: tamsel-cli --exact [--variant] [--json] [--max-steps N] [--convergents N] [--trace]\n"
     "                   [--fields LISTE] KOEFF WURZEL ABS NENNER\n";
