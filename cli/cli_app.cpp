@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_app.h"
 
+#include <unistd.h>
+
+#include <iostream>
 #include <sstream>
 
 #include "cli/batch/batch_command.h"
@@ -14,6 +17,19 @@
 namespace tamsel {
 
 namespace {
+
+// Whether `stream` is the process's own `standard` stream on a terminal.
+bool IsTerminal(const std::ostream& stream, const std::ostream& standard, int descriptor) {
+    return &stream == &standard && isatty(descriptor) == 1;
+}
+
+// A batch answers line by line at a terminal, and shows its progress there.
+ExitStatus RunBatchMode(const ExactOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    BatchSettings settings;
+    settings.lineBuffered = options.lineBuffered || IsTerminal(out, std::cout, STDOUT_FILENO);
+    settings.progress = !options.quiet && IsTerminal(err, std::cerr, STDERR_FILENO);
+    return RunBatchOnFiles(options, options.files, settings, in, out, err);
+}
 
 ExitStatus Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     const ParsedCommand parsed = ParseCommandLine(args);
@@ -31,7 +47,7 @@ ExitStatus Run(const std::vector<std::string>& args, std::istream& in, std::ostr
         case Mode::Exact: return RunExactMode(command, out, err);
         case Mode::Batch:
             if (command.pell) return RunPellBatch(command, in, out, err);
-            return RunBatch(command.options, in, out, err);
+            return RunBatchMode(command.options, in, out, err);
         case Mode::Pell: return RunPellMode(command, out, err);
     }
     return ExitStatus::WrongCall;

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh clang libclang-rt-14-dev dpkg-dev file librsvg2-bin w3c-sgml-lib libxml2-utils lintian appstream \
-  desktop-file-utils man-db texlive-latex-base texlive-latex-recommended poppler-utils
+  desktop-file-utils man-db texlive-latex-base texlive-latex-recommended poppler-utils python3-jsonschema parallel
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 fuzz_seconds=${TAMSEL_FUZZ_SECONDS:-45}

@@ -1,13 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/batch/batch_command.h"
 
-#include <sstream>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <new>
 #include <thread>
-#include <vector>
 
+#include "cli/batch/batch_progress.h"
+#include "cli/batch/batch_refusal.h"
+#include "cli/batch/ordered_output.h"
 #include "cli/batch/ordered_workers.h"
+#include "cli/command_line/messages.h"
+#include "cli/command_line/output_failure.h"
 #include "cli/exact_mode/whole_argument.h"
 #include "cli/json/exact_json.h"
+#include "cli/memory_exhaustion.h"
 
 namespace tamsel {
 
@@ -33,24 +43,37 @@ std::vector<std::string_view> Words(std::string_view line) {
 }
 
 struct Chunk {
+    const std::string* file = nullptr;
     std::uint64_t firstLine = 0;
     std::vector<std::string> lines;
     std::size_t bytes = 0;
 };
 
-struct ChunkResult {
-    std::string text;
+// Expands the lines of a chunk into its answer; true when a line failed.
+bool ExpandChunk(const Chunk& chunk, const ExactOptions& options, OrderedOutput& output, std::uint64_t answer) {
+    // The answer is closed however the chunk ends, after its last text is
+    // handed on: the answers after it wait for that.
+    struct Closer {
+        OrderedOutput& output;
+        std::uint64_t answer;
+        ~Closer() { output.Close(answer); }
+    } closer{output, answer};
     bool failed = false;
-};
-
-ChunkResult ExpandChunk(const Chunk& chunk, const ExactOptions& options) {
-    ChunkResult result;
-    std::ostringstream text;
-    for (std::size_t i = 0; i < chunk.lines.size(); ++i) {
-        if (!ExpandBatchLine(chunk.lines[i], chunk.firstLine + i, options, text)) result.failed = true;
+    {
+        AnswerBuffer buffer(output, answer);
+        std::ostream text(&buffer);
+        try {
+            for (std::size_t i = 0; i < chunk.lines.size() && text; ++i) {
+                const BatchPlace place{chunk.file, chunk.firstLine + i};
+                if (!ExpandBatchLine(chunk.lines[i], place, options, text)) failed = true;
+                // Each finished line is handed on at once: it is written
+                // even when memory runs out during the next one.
+                text.flush();
+            }
+        } catch (const OutputFailed&) {
+        }
     }
-    result.text = std::move(text).str();
-    return result;
+    return failed;
 }
 
 unsigned ThreadCount(const ExactOptions& options) {
@@ -59,9 +82,21 @@ unsigned ThreadCount(const ExactOptions& options) {
     return cores > 0 ? cores : 1;
 }
 
+std::string OpenFailure(int cause) {
+    switch (cause) {
+        case ENOENT: return "gibt es nicht";
+        case EACCES: return "keine Berechtigung";
+        default: return std::string("Fehler ") + std::strerror(cause);
+    }
+}
+
+void WriteErrorObject(std::ostream& out, const BatchPlace& place, const std::string& message, const char* code) {
+    WriteJsonError(out, place.line, message, code, place.file);
+}
+
 }  // namespace
 
-bool ExpandBatchLine(std::string_view line, std::uint64_t lineNumber, const ExactOptions& options, std::ostream& out) {
+bool ExpandBatchLine(std::string_view line, const BatchPlace& place, const ExactOptions& options, std::ostream& out) {
     const std::size_t comment = line.find('#');
     if (comment != std::string_view::npos) line = line.substr(0, comment);
     const std::vector<std::string_view> words = Words(line);
@@ -69,52 +104,115 @@ bool ExpandBatchLine(std::string_view line, std::uint64_t lineNumber, const Exac
 
     std::string error;
     if (words.size() != 4) {
-        WriteJsonError(out, lineNumber,
-                       "erwartet werden vier ganze Zahlen (KOEFF WURZEL ABS NENNER), die Zeile hat " +
-                           std::to_string(words.size()));
+        WriteErrorObject(out, place,
+                         "erwartet werden vier ganze Zahlen (KOEFF WURZEL ABS NENNER), die Zeile hat " +
+                             std::to_string(words.size()),
+                         kFieldCountRefusal);
         return false;
     }
-    const std::optional<exact::ExactInput> input = ReadWholeArguments({words[0], words[1], words[2], words[3]}, error);
+    const std::array<std::string_view, 4> texts = {words[0], words[1], words[2], words[3]};
+    const std::optional<exact::ExactInput> input = ReadWholeArguments(texts, error);
     if (!input) {
-        WriteJsonError(out, lineNumber, error);
+        WriteErrorObject(out, place, error, RefusalOfNumbers(texts));
         return false;
     }
     const exact::ExactExpansion expansion(*input, options.variant, options.maxSteps);
-    WriteExactJson(out, expansion, options.Fields(), options.convergents, lineNumber);
+    FieldSet fields = options.Fields();
+    if (place.file != nullptr) fields.Add(ExactField::Line);
+    WriteExactJson(out, expansion, fields, options.convergents, place.line, place.file);
     return true;
 }
 
-ExitStatus RunBatch(const ExactOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
+ExitStatus RunBatch(const ExactOptions& options, const std::vector<BatchSource>& sources, const BatchSettings& settings,
+                      std::ostream& out, std::ostream& err) {
     const unsigned threads = ThreadCount(options);
+    const std::size_t linesPerJob = settings.lineBuffered ? 1 : kLinesPerJob;
+    OrderedOutput output(out, settings.byteBound, settings.lineBuffered);
+    const FinishedOutputFlush flushOnExhaustion(
+        [](void* context) { static_cast<OrderedOutput*>(context)->FlushIfIdle(); }, &output);
     bool anyFailed = false;
-    bool writeFailed = false;
-    {
-        OrderedWorkers<ChunkResult> workers(threads, 4 * static_cast<std::size_t>(threads), [&](ChunkResult& result) {
-            if (writeFailed) return;
-            out << result.text;
-            anyFailed = anyFailed || result.failed;
-            writeFailed = !out;
-        });
+    const std::string* unreadable = nullptr;
+    try {
+        BatchProgress progress(err, settings.progress);
+        OrderedWorkers<bool> workers(threads, 4 * static_cast<std::size_t>(threads),
+                                     [&](bool& failed) { anyFailed = anyFailed || failed; });
         const auto submit = [&](Chunk& chunk) {
             auto job = std::make_shared<Chunk>(std::move(chunk));
-            workers.Submit([job, &options] { return ExpandChunk(*job, options); });
+            const std::uint64_t answer = output.Open();
+            workers.Submit([job, answer, &options, &output, &progress] {
+                try {
+                    const bool failed = ExpandChunk(*job, options, output, answer);
+                    progress.Done(job->lines.size());
+                    return failed;
+                } catch (const std::bad_alloc&) {
+                    EndForLackOfMemory();
+                }
+            });
             chunk = Chunk{};
         };
-        Chunk chunk;
-        std::string line;
-        std::uint64_t lineNumber = 0;
-        while (!writeFailed && std::getline(in, line)) {
-            if (chunk.lines.empty()) chunk.firstLine = lineNumber + 1;
-            ++lineNumber;
-            chunk.bytes += line.size();
-            chunk.lines.push_back(std::move(line));
-            if (chunk.lines.size() >= kLinesPerJob || chunk.bytes >= kBytesPerJob) submit(chunk);
+        for (const BatchSource& source : sources) {
+            Chunk chunk;
+            std::string line;
+            std::uint64_t lineNumber = 0;
+            const std::string* file = settings.namesFiles ? &source.name : nullptr;
+            // A read error ends the loop as an exception, apart from running out of memory.
+            source.in->exceptions(std::ios::badbit);
+            // Only the workers write: an input stream tied to the output
+            // (std::cin is, to std::cout) would flush it from this thread.
+            source.in->tie(nullptr);
+            try {
+                while (!output.Failed() && std::getline(*source.in, line)) {
+                    if (chunk.lines.empty()) chunk.firstLine = lineNumber + 1;
+                    chunk.file = file;
+                    ++lineNumber;
+                    chunk.bytes += line.size();
+                    chunk.lines.push_back(std::move(line));
+                    if (chunk.lines.size() >= linesPerJob || chunk.bytes >= kBytesPerJob) submit(chunk);
+                }
+            } catch (const std::ios_base::failure&) {
+                unreadable = &source.name;
+            }
+            if (!chunk.lines.empty() && !output.Failed()) submit(chunk);
+            if (unreadable != nullptr) break;
         }
-        if (!chunk.lines.empty() && !writeFailed) submit(chunk);
         workers.Finish();
+    } catch (const std::bad_alloc&) {
+        EndForLackOfMemory();
     }
-    if (writeFailed) out.setstate(std::ios::badbit);
-    return AfterWriting(out, err, anyFailed ? ExitStatus::InputRefused : ExitStatus::Done);
+    if (output.Failed()) out.setstate(std::ios::badbit);
+    const ExitStatus status = AfterWriting(out, err, anyFailed ? ExitStatus::InputRefused : ExitStatus::Done);
+    if (status == ExitStatus::NotWritten) return status;
+    if (unreadable != nullptr) {
+        SayTo(err, (*unreadable == "-" ? std::string("die Standardeingabe") : QuotedForMessage(*unreadable)) +
+                       " kann nicht zu Ende gelesen werden");
+        return ExitStatus::WrongCall;
+    }
+    return status;
+}
+
+ExitStatus RunBatchOnFiles(const ExactOptions& options, const std::vector<std::string>& files, BatchSettings settings,
+                           std::istream& in, std::ostream& out, std::ostream& err) {
+    std::vector<std::unique_ptr<std::ifstream>> opened;
+    std::vector<BatchSource> sources;
+    for (const std::string& name : files.empty() ? std::vector<std::string>{"-"} : files) {
+        if (name == "-") {
+            sources.push_back({name, &in});
+            continue;
+        }
+        std::error_code ignored;
+        const bool directory = std::filesystem::is_directory(name, ignored);
+        auto file = std::make_unique<std::ifstream>(name, std::ios::binary);
+        if (directory || !file->is_open()) {
+            const int cause = errno;
+            SayTo(err, QuotedForMessage(name) + " kann nicht gelesen werden: " +
+                           (directory ? std::string("ein Verzeichnis") : OpenFailure(cause)));
+            return ExitStatus::WrongCall;
+        }
+        sources.push_back({name, file.get()});
+        opened.push_back(std::move(file));
+    }
+    settings.namesFiles = sources.size() > 1;
+    return RunBatch(options, sources, settings, out, err);
 }
 
 }  // namespace tamsel

@@ -5,38 +5,43 @@
 #include <string>
 
 #include "cli/command_line/output_failure.h"
+#include "cli/exact_mode/block_writer.h"
 #include "cli/exact_mode/exact_trace.h"
 #include "exact/convergents.h"
-#include "notation/bracket_notation.h"
-#include "notation/stream_text_holder.h"
 
 namespace tamsel {
 
 namespace {
 
-// Keeps the quotients and writes each into the bracket line as it comes.
+// A quotient as the bracket line shows it: a blank or a minus, then the digits.
+template <class Whole>
+void WriteNotationQuotient(BlockWriter& block, const Whole& k) {
+    if (k >= 0) block.Char(' ');
+    block.Integer(k);
+}
+
+// Keeps the quotients and writes each into the bracket line as it comes,
+// with ";" after the first and "," after every later one.
 struct BracketSink : exact::QuotientSink {
-    BracketSink(TextHolder& bracketBox, exact::QuotientList& keptList, std::ostream& stream)
-        : box(bracketBox), kept(keptList), out(stream) {}
+    BracketSink(BlockWriter& writer, exact::QuotientList& keptList) : block(writer), kept(keptList) {}
 
     void Quotient(std::int64_t k) {
         kept.Append(k);
-        mpz_set_si(scratch.get_mpz_t(), static_cast<long>(k));
-        Write(scratch);
+        WriteNotationQuotient(block, k);
+        Separate();
     }
     void Quotient(const mpz_class& k) {
         kept.Append(k);
-        Write(k);
+        WriteNotationQuotient(block, k);
+        Separate();
     }
-    void Write(const mpz_class& k) {
-        AppendQuotientToNotation(box, static_cast<int>(++step), k);
-        if (step % 65536 == 0) ThrowIfFailed(out);
+    void Separate() {
+        block.Char(++step == 1 ? ';' : ',');
+        if (step % 65536 == 0 && block.Failed()) throw OutputFailed{};
     }
 
-    TextHolder& box;
+    BlockWriter& block;
     exact::QuotientList& kept;
-    std::ostream& out;
-    mpz_class scratch;
     std::uint64_t step = 0;
 };
 
@@ -57,38 +62,42 @@ std::string SummaryLine(const exact::WalkSummary& summary) {
 }  // namespace
 
 void WriteExactPlain(std::ostream& out, const exact::ExactExpansion& expansion, std::uint64_t convergents, bool trace) {
-    StreamTextHolder box(out, StreamTextHolder::LineEnd::Newline);
-    exact::QuotientList kept(std::max(convergents, kKeptQuotients));
-    BracketSink sink(box, kept, out);
-
-    OpenBracketNotation(box);
-    const exact::WalkSummary summary = expansion.Walk(sink);
-    switch (summary.end) {
-        case exact::WalkEnd::Rational: DropLastNotationChar(box); break;
-        case exact::WalkEnd::Period: {
-            DropLastNotationChar(box);
-            OpenPeriodInNotation(box);
-            mpz_class scratch;
-            exact::ForEachQuotient(expansion, kept, summary.periodStart, summary.steps, [&](const auto& k) {
-                scratch = k;
-                AppendPeriodQuotient(box, scratch);
-            });
-            break;
+    // The fractions beyond the kept quotients walk again, so that memory
+    // holds only the current ones.
+    exact::QuotientList kept(kKeptQuotients);
+    {
+        BlockWriter block(out);
+        BracketSink sink(block, kept);
+        block.Text("x = [");
+        const exact::WalkSummary summary = expansion.Walk(sink);
+        switch (summary.end) {
+            case exact::WalkEnd::Rational: block.DropLast(); break;
+            case exact::WalkEnd::Period:
+                block.DropLast();
+                block.Text("   Periode");
+                exact::ForEachQuotient(expansion, kept, summary.periodStart, summary.steps,
+                                       [&](const auto& k) { WriteNotationQuotient(block, k); });
+                break;
+            // The separator of the last step stays: the expansion goes on.
+            case exact::WalkEnd::StepLimit: block.Text(" …"); break;
         }
-        // The separator of the last step stays: the expansion goes on.
-        case exact::WalkEnd::StepLimit: box.Append(" …"); break;
-    }
-    CloseBracketNotation(box);
-    box.Flush();
-    out << SummaryLine(summary) << '\n';
+        block.Text(" ]\n");
+        block.Text(SummaryLine(summary));
+        block.Char('\n');
 
-    if (exact::ConvergentCount(summary, convergents) > 0) {
-        out << "\nApproximierende Brüche:\n";
-        std::uint64_t written = 0;
-        exact::ForEachConvergent(expansion, summary, kept, convergents, [&](const mpz_class& p, const mpz_class& q) {
-            out << "  " << p << '/' << q << '\n';
-            if (++written % 4096 == 0) ThrowIfFailed(out);
-        });
+        if (exact::ConvergentCount(summary, convergents) > 0) {
+            block.Text("\nApproximierende Brüche:\n");
+            std::uint64_t written = 0;
+            exact::ForEachConvergent(expansion, summary, kept, convergents,
+                                     [&](const mpz_class& p, const mpz_class& q) {
+                                         block.Text("  ");
+                                         block.Integer(p);
+                                         block.Char('/');
+                                         block.Integer(q);
+                                         block.Char('\n');
+                                         if (++written % 4096 == 0 && block.Failed()) throw OutputFailed{};
+                                     });
+        }
     }
     if (trace) {
         out << "\nParameterfolge der quadratischen Irrationalitäten:\n";

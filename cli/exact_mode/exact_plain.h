@@ -8,8 +8,8 @@
 
 namespace tamsel {
 
-// How many quotients a run keeps at most beyond those its fractions need;
-// a longer period is walked again for its second listing.
+// How many quotients a run keeps at most; a longer period is walked again
+// for its second listing, and fractions beyond them walk again too.
 inline constexpr std::uint64_t kKeptQuotients = std::uint64_t{1} << 20;
 
 // Runs the expansion and writes it as text: the bracket line in the window's

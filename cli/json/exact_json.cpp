@@ -26,7 +26,13 @@ const char* EndName(exact::WalkEnd end) {
 // Writes "key": before each kept value, with the comma between them.
 class ObjectWriter {
 public:
-    ObjectWriter(std::ostream& out, const FieldSet& fields) : out_(out), fields_(fields) { out_ << '{'; }
+    ObjectWriter(std::ostream& out, const FieldSet& fields, const std::string* file) : out_(out), fields_(fields) {
+        out_ << '{';
+        if (file != nullptr) {
+            out_ << "\"file\":" << JsonString(*file);
+            first_ = false;
+        }
+    }
     bool Key(ExactField field) {
         if (!fields_.Has(field)) return false;
         out_ << (first_ ? "\"" : ",\"") << FieldKey(field) << "\":";
@@ -43,14 +49,15 @@ private:
 
 void WriteQuotients(std::ostream& out, const exact::ExactExpansion& expansion, const exact::QuotientList& kept,
                     std::uint64_t first, std::uint64_t last) {
-    out << '[';
+    BlockWriter block(out);
+    block.Char('[');
     std::uint64_t written = 0;
     exact::ForEachQuotient(expansion, kept, first, last, [&](const auto& k) {
-        if (written > 0) out << ',';
-        WriteJsonInteger(out, k);
-        if (++written % 65536 == 0) ThrowIfFailed(out);
+        if (written > 0) block.Char(',');
+        WriteJsonInteger(block, k);
+        if (++written % 65536 == 0 && block.Failed()) throw OutputFailed{};
     });
-    out << ']';
+    block.Char(']');
 }
 
 void WriteCount(std::ostream& out, bool known, std::uint64_t count) {
@@ -64,11 +71,13 @@ void WriteCount(std::ostream& out, bool known, std::uint64_t count) {
 }  // namespace
 
 void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, const FieldSet& fields,
-                    std::uint64_t convergents, std::uint64_t line) {
+                    std::uint64_t convergents, std::uint64_t line, const std::string* file) {
     const bool listsQuotients = fields.Has(ExactField::Quotients) || fields.Has(ExactField::Period);
     const bool listsConvergents = fields.Has(ExactField::Convergents);
     std::uint64_t keep = 0;
-    if (listsConvergents) keep = convergents;
+    // The fractions beyond the kept quotients walk again: memory holds the
+    // current fractions, however many are asked for.
+    if (listsConvergents) keep = std::min(convergents, kKeptQuotients);
     if (listsQuotients) keep = std::max(keep, kKeptQuotients);
 
     exact::QuotientList kept(keep);
@@ -82,7 +91,7 @@ void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, c
     }
     const bool periodic = summary.end == exact::WalkEnd::Period;
 
-    ObjectWriter object(out, fields);
+    ObjectWriter object(out, fields, file);
     if (object.Key(ExactField::Line)) out << line;
     if (object.Key(ExactField::Exact)) out << "true";
     if (object.Key(ExactField::Inputs)) {
@@ -112,24 +121,28 @@ void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, c
     if (object.Key(ExactField::Steps)) out << summary.steps;
     if (object.Key(ExactField::End)) out << '"' << EndName(summary.end) << '"';
     if (object.Key(ExactField::Convergents)) {
-        out << '[';
+        BlockWriter block(out);
+        block.Char('[');
         std::uint64_t written = 0;
         exact::ForEachConvergent(expansion, summary, kept, convergents, [&](const mpz_class& p, const mpz_class& q) {
-            out << (written == 0 ? "[" : ",[");
-            WriteJsonInteger(out, p);
-            out << ',';
-            WriteJsonInteger(out, q);
-            out << ']';
-            if (++written % 4096 == 0) ThrowIfFailed(out);
+            block.Text(written == 0 ? "[" : ",[");
+            WriteJsonInteger(block, p);
+            block.Char(',');
+            WriteJsonInteger(block, q);
+            block.Char(']');
+            if (++written % 4096 == 0 && block.Failed()) throw OutputFailed{};
         });
-        out << ']';
+        block.Char(']');
     }
     if (object.Key(ExactField::Trace)) WriteJsonTrace(out, expansion);
     object.Close();
 }
 
-void WriteJsonError(std::ostream& out, std::uint64_t line, const std::string& message) {
-    out << "{\"line\":" << line << ",\"error\":" << JsonString(message) << "}\n";
+void WriteJsonError(std::ostream& out, std::uint64_t line, const std::string& message, const char* code,
+                    const std::string* file) {
+    out << '{';
+    if (file != nullptr) out << "\"file\":" << JsonString(*file) << ',';
+    out << "\"line\":" << line << ",\"error\":" << JsonString(message) << ",\"code\":\"" << code << "\"}\n";
 }
 
 }  // namespace tamsel

@@ -16,12 +16,14 @@ namespace tamsel {
 // "quotients" (before the period), "period", "periodStart" and
 // "periodLength" (null unless the period closed), "steps", "end"
 // ("rational", "period" or "step-limit"), "convergents" (up to
-// `convergents` [p, q] pairs) and "trace". Whole numbers beyond 2^53 are
-// strings of digits.
+// `convergents` [p, q] pairs) and "trace". Whole numbers from 2^53 on (either sign) are
+// strings of digits. With a `file`, the object starts with "file": its name.
 void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, const FieldSet& fields,
-                    std::uint64_t convergents, std::uint64_t line = 0);
+                    std::uint64_t convergents, std::uint64_t line = 0, const std::string* file = nullptr);
 
-// {"line": line, "error": message} on one line.
-void WriteJsonError(std::ostream& out, std::uint64_t line, const std::string& message);
+// {"line": line, "error": message, "code": code} on one line, with "file"
+// first when a file is given.
+void WriteJsonError(std::ostream& out, std::uint64_t line, const std::string& message, const char* code,
+                    const std::string* file = nullptr);
 
 }  // namespace tamsel

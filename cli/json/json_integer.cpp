@@ -8,14 +8,16 @@ namespace tamsel {
 
 namespace {
 
-constexpr std::int64_t kExactInDouble = std::int64_t{1} << 53;
+// From here on (either sign) a double may round a neighbour onto the
+// number: JSON's safe integers end one before.
+constexpr std::int64_t kFirstUnsafe = std::int64_t{1} << 53;
 
 }  // namespace
 
 void WriteJsonInteger(std::ostream& out, std::int64_t v) {
     char digits[24];
     const char* end = std::to_chars(digits, digits + sizeof digits, v).ptr;
-    const bool quoted = v > kExactInDouble || v < -kExactInDouble;
+    const bool quoted = v >= kFirstUnsafe || v <= -kFirstUnsafe;
     if (quoted) out.put('"');
     out.write(digits, end - digits);
     if (quoted) out.put('"');
@@ -32,6 +34,16 @@ void WriteJsonInteger(std::ostream& out, const mpz_class& v) {
     out.put('"');
     out << digits;
     out.put('"');
+}
+
+void WriteJsonInteger(BlockWriter& out, const mpz_class& v) {
+    if (mpz_fits_slong_p(v.get_mpz_t()) != 0) {
+        WriteJsonInteger(out, static_cast<std::int64_t>(mpz_get_si(v.get_mpz_t())));
+        return;
+    }
+    out.Char('"');
+    out.Integer(v);
+    out.Char('"');
 }
 
 }  // namespace tamsel

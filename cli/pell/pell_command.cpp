@@ -20,20 +20,24 @@ struct PellInputs {
     std::optional<mpz_class> n;
 };
 
+// A refused input: the message, and in a batch the stable word for its cause.
 std::optional<PellInputs> ReadInputs(std::string_view dText, std::optional<std::string_view> nText,
-                                     std::string& error) {
+                                     std::string& error, const char*& code) {
     PellInputs inputs;
     std::optional<mpz_class> d = exact::ReadWholeNumber(dText);
     if (!d) {
+        code = "not-a-number";
         error = "D muss eine ganze Zahl sein, nicht " + QuotedForMessage(dText);
         return std::nullopt;
     }
     if (sgn(*d) <= 0) {
+        code = "non-positive-d";
         error = "D muss größer als 0 sein, nicht " + NumberText(*d, false);
         return std::nullopt;
     }
     mpz_class root;
     if (exact::IsSquare(*d, root)) {
+        code = "square-d";
         error = "D darf keine Quadratzahl sein: " + NumberText(*d, false) + " = " + NumberText(root, false) + "²";
         return std::nullopt;
     }
@@ -41,14 +45,17 @@ std::optional<PellInputs> ReadInputs(std::string_view dText, std::optional<std::
     if (nText) {
         std::optional<mpz_class> n = exact::ReadWholeNumber(*nText);
         if (!n) {
+            code = "not-a-number";
             error = "N muss eine ganze Zahl sein, nicht " + QuotedForMessage(*nText);
             return std::nullopt;
         }
         if (sgn(*n) == 0) {
+            code = "zero-norm";
             error = "N darf nicht 0 sein";
             return std::nullopt;
         }
         if (abs(*n) > exact::kLargestNorm) {
+code = "norm-too-large";
             error =
                 "|N| darf höchstens " + std::to_string(exact::kLargestNorm) + " sein, nicht " + NumberText(*n, false);
             return std::nullopt;
@@ -206,7 +213,8 @@ bool AnswerPellLine(std::string_view line, std::uint64_t lineNumber, const Comma
     std::string error;
     if (words.size() > 2) {
         WriteJsonError(out, lineNumber,
-                       "erwartet werden D oder D N, die Zeile hat " + std::to_string(words.size()) + " Zahlen");
+                       "erwartet werden D oder D N, die Zeile hat " + std::to_string(words.size()) + " Zahlen",
+                       "field-count");
         return false;
     }
     std::optional<std::string_view> n;
@@ -215,9 +223,10 @@ bool AnswerPellLine(std::string_view line, std::uint64_t lineNumber, const Comma
     } else if (command.pellSettings.norm) {
         n = *command.pellSettings.norm;
     }
-    const std::optional<PellInputs> inputs = ReadInputs(words[0], n, error);
+    const char* code = "step-limit";  // the only refusal after the inputs were read
+    const std::optional<PellInputs> inputs = ReadInputs(words[0], n, error, code);
     if (!inputs || !Answer(*inputs, command, lineNumber, out, error)) {
-        WriteJsonError(out, lineNumber, error);
+        WriteJsonError(out, lineNumber, error, code);
         return false;
     }
     return true;
@@ -250,9 +259,10 @@ ExitStatus RunPellBatch(const Command& command, std::istream& in, std::ostream& 
 
 ExitStatus RunPellMode(const Command& command, std::ostream& out, std::ostream& err) {
     std::string error;
+    const char* code = nullptr;
     std::optional<std::string_view> n;
     if (command.pellSettings.norm) n = *command.pellSettings.norm;
-    const std::optional<PellInputs> inputs = ReadInputs(command.numbers[0], n, error);
+    const std::optional<PellInputs> inputs = ReadInputs(command.numbers[0], n, error, code);
     if (!inputs) return WrongCall(err, Mode::Pell, error);
     if (!Answer(*inputs, command, 0, out, error)) {
         SayTo(err, error);

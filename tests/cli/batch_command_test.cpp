@@ -32,24 +32,25 @@ TEST(Batch, OneObjectPerInputLineWithABadLineInTheMiddle) {
         {"--fields", "line,inputs,periodStart,periodLength,end", "--threads", "3"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out,
-              R"({"line":2,"inputs":{"koeff":1,"wurzel":2,"abs":0,"nenner":1},"periodStart":2,"periodLength":1,)"
-              R"("end":"period"})"
-              "\n"
-              R"({"line":4,"error":"ABS ist keine ganze Zahl: „x“"})"
-              "\n"
-              R"({"line":6,"inputs":{"koeff":0,"wurzel":0,"abs":355,"nenner":113},"periodStart":null,)"
-              R"("periodLength":null,"end":"rational"})"
-              "\n"
-              R"({"line":7,"error":"erwartet werden vier ganze Zahlen (KOEFF WURZEL ABS NENNER), die Zeile hat 3"})"
-              "\n"
-              R"({"line":8,"error":"NENNER darf nicht 0 sein"})"
-              "\n"
-              R"({"line":9,"error":"WURZEL darf nicht negativ sein"})"
-              "\n"
-              R"({"line":10,"inputs":{"koeff":1,"wurzel":7,"abs":0,"nenner":1},"periodStart":2,"periodLength":4,)"
-              R"("end":"period"})"
-              "\n");
+    EXPECT_EQ(
+        r.out,
+        R"({"line":2,"inputs":{"koeff":1,"wurzel":2,"abs":0,"nenner":1},"periodStart":2,"periodLength":1,)"
+        R"("end":"period"})"
+        "\n"
+        R"({"line":4,"error":"ABS ist keine ganze Zahl: „x“","code":"not-a-number"})"
+        "\n"
+        R"({"line":6,"inputs":{"koeff":0,"wurzel":0,"abs":355,"nenner":113},"periodStart":null,)"
+        R"("periodLength":null,"end":"rational"})"
+        "\n"
+        R"({"line":7,"error":"erwartet werden vier ganze Zahlen (KOEFF WURZEL ABS NENNER), die Zeile hat 3","code":"field-count"})"
+        "\n"
+        R"({"line":8,"error":"NENNER darf nicht 0 sein","code":"zero-denominator"})"
+        "\n"
+        R"({"line":9,"error":"WURZEL darf nicht negativ sein","code":"negative-radicand"})"
+        "\n"
+        R"({"line":10,"inputs":{"koeff":1,"wurzel":7,"abs":0,"nenner":1},"periodStart":2,"periodLength":4,)"
+        R"("end":"period"})"
+        "\n");
 }
 
 TEST(Batch, OptionsApplyToEveryLine) {
@@ -86,7 +87,7 @@ TEST(Batch, KeepsTheOrderOnManyThreads) {
     }
     input += "1 2 0\n";
     expected +=
-        R"({"line":1531,"error":"erwartet werden vier ganze Zahlen (KOEFF WURZEL ABS NENNER), die Zeile hat 3"})"
+        R"({"line":1531,"error":"erwartet werden vier ganze Zahlen (KOEFF WURZEL ABS NENNER), die Zeile hat 3","code":"field-count"})"
         "\n";
     for (const char* threads : {"1", "2", "16"}) {
         const Output r = Batch(input, {"--convergents", "3", "--threads", threads});

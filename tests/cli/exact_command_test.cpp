@@ -85,9 +85,10 @@ TEST(ExactCli, JsonExamples) {
         {{"--max-steps", "2", "--convergents", "5", "1", "2566", "0", "1"},
          R"({"exact":true,"inputs":{"koeff":1,"wurzel":2566,"abs":0,"nenner":1},"quotients":[50,1],"period":null,)"
          R"("periodStart":null,"periodLength":null,"steps":2,"end":"step-limit","convergents":[[50,1],[51,1]]})"},
-        // Whole numbers beyond 2^53 are strings, up to 2^53 numbers.
-        {{"--fields", "inputs", "0", "9007199254740993", "9007199254740992", "-9007199254740993"},
-         R"({"inputs":{"koeff":0,"wurzel":"9007199254740993","abs":9007199254740992,"nenner":"-9007199254740993"}})"},
+        // Whole numbers from 2^53 on are strings, below it numbers.
+        {{"--fields", "inputs", "9007199254740991", "9007199254740992", "-9007199254740991", "-9007199254740992"},
+         R"({"inputs":{"koeff":9007199254740991,"wurzel":"9007199254740992","abs":-9007199254740991,)"
+         R"("nenner":"-9007199254740992"}})"},
         {{"--fields", "quotients,period,convergents", "--convergents", "2", "1",
           "100000000000000000000000000000000000000000001", "0", "1"},
          R"({"quotients":["10000000000000000000000"],"period":["20000000000000000000000"],)"
@@ -104,6 +105,54 @@ TEST(ExactCli, JsonExamples) {
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "");
         EXPECT_EQ(r.out, c.out + "\n");
+    }
+}
+
+// The numbers of the JSON list that starts after `key` (none for null), as digits.
+std::vector<std::string> JsonList(const std::string& object, const std::string& key) {
+    std::vector<std::string> numbers;
+    std::size_t at = object.find(key) + key.size();
+    if (object[at] != '[') return numbers;
+    while (object[at] != ']') {
+        const std::size_t end = object.find_first_of(",]", at + 1);
+        std::string number = object.substr(at + 1, end - at - 1);
+        std::erase(number, '"');  // the digits of a number from 2^53 on
+        numbers.push_back(number);
+        at = end;
+    }
+    return numbers;
+}
+
+// Output of megabytes, written in blocks: the bracket line names the
+// quotients of the JSON lists, for a closed period and at the step limit.
+TEST(ExactCli, LongOutputsAgree) {
+    const std::vector<std::vector<std::string>> inputs = {
+        {"1", "1000000000039", "0", "1"},
+        {"--max-steps", "400000", "1", "10000000000000000000000000000000000000039", "0", "1"},
+    };
+    for (const auto& input : inputs) {
+        std::vector<std::string> json{"--json", "--fields", "quotients,period", "--convergents", "0"};
+        json.insert(json.end(), input.begin(), input.end());
+        std::vector<std::string> plain{"--convergents", "0"};
+        plain.insert(plain.end(), input.begin(), input.end());
+        const std::string object = Exact(json).out;
+        std::string line = Exact(plain).out;
+        line.resize(line.find('\n'));
+
+        std::vector<std::string> steps = JsonList(object, "\"quotients\":");
+        const std::vector<std::string> period = JsonList(object, "\"period\":");
+        steps.insert(steps.end(), period.begin(), period.end());
+        std::string expected = "x = [";
+        for (std::size_t n = 0; n < steps.size(); ++n) expected.append(" ").append(steps[n]).append(n == 0 ? ";" : ",");
+        if (period.empty()) {
+            expected.append(" …");
+        } else {
+            expected.back() = ' ';
+            expected.append("  Periode");
+            for (const std::string& k : period) expected.append(" ").append(k);
+        }
+        EXPECT_GT(line.size(), std::size_t{1} << 20);
+        EXPECT_TRUE(line == expected + " ]") << line.substr(0, 200);
     }
 }
 
@@ -143,6 +192,7 @@ TEST(ExactCli, UsageErrors) {
          "periodLength, steps, end, convergents, trace)"},
         {{"--json", "--fields", "line,steps", "1", "2", "0", "1"}, "das Feld „line“ gibt es nur mit --batch"},
         {{"--threads", "2", "1", "2", "0", "1"}, "--threads gilt nur mit --batch"},
+        {{"--line-buffered", "1", "2", "0", "1"}, "--line-buffered gilt nur mit --batch"},
         {{"--batch", "--threads", "0"}, "--threads erwartet eine ganze Zahl von 1 bis 256, nicht „0“"},
     };
     for (const auto& c : cases) {
