@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "cli/exact_json.h"
+#include "cli/expression_argument.h"
+#include "cli/json_text.h"
 #include "cli/ordered_workers.h"
 #include "cli/output_failure.h"
 #include "cli/whole_argument.h"
@@ -54,6 +56,20 @@ ChunkResult ExpandChunk(const Chunk& chunk, const ExactOptions& options) {
     return result;
 }
 
+// A line of --batch --expr: an error object with the column of the problem.
+bool ExpandExpressionLine(std::string_view line, std::uint64_t lineNumber, const ExactOptions& options,
+                          std::ostream& out) {
+    const std::variant<exact::ExactInput, TextRefusal> read = ReadExpressionText(line);
+    if (const auto* refusal = std::get_if<TextRefusal>(&read)) {
+        out << "{\"line\":" << lineNumber << ",\"error\":" << JsonString(refusal->message)
+            << ",\"column\":" << refusal->column << "}\n";
+        return false;
+    }
+    const exact::ExactExpansion expansion(std::get<exact::ExactInput>(read), options.variant, options.maxSteps);
+    WriteExactJson(out, expansion, options.Fields(), options.convergents, lineNumber, options.surdTrace);
+    return true;
+}
+
 unsigned ThreadCount(const ExactOptions& options) {
     if (options.threads > 0) return options.threads;
     const unsigned cores = std::thread::hardware_concurrency();
@@ -67,6 +83,7 @@ bool ExpandBatchLine(std::string_view line, std::uint64_t lineNumber, const Exac
     if (comment != std::string_view::npos) line = line.substr(0, comment);
     const std::vector<std::string_view> words = Words(line);
     if (words.empty()) return true;
+    if (options.expression) return ExpandExpressionLine(line, lineNumber, options, out);
 
     std::string error;
     if (words.size() != 4) {
@@ -81,7 +98,7 @@ bool ExpandBatchLine(std::string_view line, std::uint64_t lineNumber, const Exac
         return false;
     }
     const exact::ExactExpansion expansion(*input, options.variant, options.maxSteps);
-    WriteExactJson(out, expansion, options.Fields(), options.convergents, lineNumber);
+    WriteExactJson(out, expansion, options.Fields(), options.convergents, lineNumber, options.surdTrace);
     return true;
 }
 

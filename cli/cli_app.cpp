@@ -7,6 +7,7 @@
 #include "cli/exact_command.h"
 #include "cli/export_options.h"
 #include "cli/export_output.h"
+#include "cli/from_command.h"
 #include "cli/output_failure.h"
 #include "cli/run_output.h"
 #include "cli/usage_text.h"
@@ -88,6 +89,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 }
 
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (WantsFromMode(arguments)) return RunFromCli(arguments, out, err);
     if (WantsExactMode(arguments)) return RunExactCli(arguments, in, out, err);
     std::vector<std::string> args = arguments;
     ExportOptions exports;

@@ -11,9 +11,11 @@
 #include "cli/exact_plain.h"
 #include "cli/export_options.h"
 #include "cli/export_output.h"
+#include "cli/expression_argument.h"
 #include "cli/output_failure.h"
 #include "cli/usage_text.h"
 #include "cli/whole_argument.h"
+#include "notation/quadratic_text.h"
 
 namespace tamsel {
 
@@ -48,7 +50,7 @@ int UsageError(const std::vector<std::string>& args, const std::string& message,
 bool WantsExactMode(const std::vector<std::string>& args) {
     for (const std::string& arg : args) {
         if (arg == "--") return false;
-        if (arg == "--exact" || arg == "--batch") return true;
+        if (arg == "--exact" || arg == "--batch" || arg == "--expr") return true;
     }
     return false;
 }
@@ -76,18 +78,25 @@ int RunExactCli(const std::vector<std::string>& arguments, std::istream& in, std
     }
     if (options.batch) return RunBatch(options, in, out, err);
 
-    const std::array<std::string_view, 4> texts = {options.numbers[0], options.numbers[1], options.numbers[2],
-                                                   options.numbers[3]};
-    const std::optional<exact::ExactInput> input = ReadWholeArguments(texts, error);
-    if (!input) return UsageError(arguments, error, err);
+    std::optional<exact::ExactInput> input;
+    if (options.expression) {
+        input = ReadExpressionArgument(options.numbers[0], err);
+        if (!input) return 2;
+    } else {
+        const std::array<std::string_view, 4> texts = {options.numbers[0], options.numbers[1], options.numbers[2],
+                                                       options.numbers[3]};
+        input = ReadWholeArguments(texts, error);
+        if (!input) return UsageError(arguments, error, err);
+    }
 
     const exact::ExactExpansion expansion(*input, options.variant, options.maxSteps);
     try {
         if (!ExportReplacesUsualOutput(exports)) {
             if (options.json) {
-                WriteExactJson(out, expansion, options.Fields(), options.convergents);
+                WriteExactJson(out, expansion, options.Fields(), options.convergents, 0, options.surdTrace);
             } else {
-                WriteExactPlain(out, expansion, options.convergents, options.trace);
+                if (options.expression) out << "x = " << QuadraticText(*input) << '\n';
+                WriteExactPlain(out, expansion, options.convergents, options.trace, options.surdTrace);
             }
         }
     } catch (const OutputFailed&) {

@@ -8,13 +8,14 @@
 
 namespace tamsel {
 
-// Whether the arguments ask for the exact mode or the batch: --exact or
-// --batch before "--".
+// Whether the arguments ask for the exact mode or the batch: --exact,
+// --batch or --expr before "--".
 bool WantsExactMode(const std::vector<std::string>& args);
 
 // tamsel-cli --exact [--variant] [--json] [--fields LIST] [--max-steps N]
-//            [--convergents N] [--trace] KOEFF WURZEL ABS NENNER
-// tamsel-cli --batch [the same options] [--threads N] < lines
+//            [--convergents N] [--trace[=surd]] KOEFF WURZEL ABS NENNER
+// tamsel-cli --exact [the same options] EXPRESSION   (or --expr EXPRESSION)
+// tamsel-cli --batch [the same options] [--expr] [--threads N] < lines
 // Expands exactly, in whole numbers of any size; --help and --version
 // before "--" show the usage text or the version. Returns the exit status:
 // 0 done (also at the step limit), 1 a batch line failed, 2 usage error,

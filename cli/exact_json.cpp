@@ -64,7 +64,7 @@ void WriteCount(std::ostream& out, bool known, std::uint64_t count) {
 }  // namespace
 
 void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, const FieldSet& fields,
-                    std::uint64_t convergents, std::uint64_t line) {
+                    std::uint64_t convergents, std::uint64_t line, bool surdTrace) {
     const bool listsQuotients = fields.Has(ExactField::Quotients) || fields.Has(ExactField::Period);
     const bool listsConvergents = fields.Has(ExactField::Convergents);
     std::uint64_t keep = 0;
@@ -124,7 +124,13 @@ void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, c
         });
         out << ']';
     }
-    if (object.Key(ExactField::Trace)) WriteJsonTrace(out, expansion);
+    if (object.Key(ExactField::Trace)) {
+        if (surdTrace) {
+            WriteJsonSurdTrace(out, expansion);
+        } else {
+            WriteJsonTrace(out, expansion);
+        }
+    }
     object.Close();
 }
 

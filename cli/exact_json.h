@@ -16,10 +16,10 @@ namespace tamsel {
 // "quotients" (before the period), "period", "periodStart" and
 // "periodLength" (null unless the period closed), "steps", "end"
 // ("rational", "period" or "step-limit"), "convergents" (up to
-// `convergents` [p, q] pairs) and "trace". Whole numbers beyond 2^53 are
-// strings of digits.
+// `convergents` [p, q] pairs) and "trace" (with `surdTrace` the complete
+// quotients as [P, D, Q, k]). Whole numbers beyond 2^53 are strings of digits.
 void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, const FieldSet& fields,
-                    std::uint64_t convergents, std::uint64_t line = 0);
+                    std::uint64_t convergents, std::uint64_t line = 0, bool surdTrace = false);
 
 // {"line": line, "error": message} on one line.
 void WriteJsonError(std::ostream& out, std::uint64_t line, const std::string& message);

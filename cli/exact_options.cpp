@@ -60,8 +60,12 @@ bool CheckCombination(const ExactOptions& options, bool threadsGiven, std::strin
         error = "das Feld „line“ gibt es nur mit --batch";
         return false;
     }
-    if (options.numbers.size() != 4) {
-        error = "es werden genau vier Zahlen erwartet";
+    if (options.expression && options.numbers.size() != 1) {
+        error = "es wird genau ein Ausdruck erwartet (ein Argument, in Anführungszeichen)";
+        return false;
+    }
+    if (options.numbers.size() != 4 && !options.expression) {
+        error = "es werden genau vier Zahlen oder ein Ausdruck erwartet";
         return false;
     }
     return true;
@@ -103,11 +107,18 @@ bool ReadExactOptions(const std::vector<std::string>& args, ExactOptions& option
             options.json = true;
         } else if (arg == "--trace") {
             options.trace = true;
+        } else if (arg == "--trace=surd") {
+            options.trace = true;
+            options.surdTrace = true;
+        } else if (arg == "--expr") {
+            options.expression = true;
         } else {
             error = "unbekannte Option " + arg;
             return false;
         }
     }
+    // A single argument to --exact is an expression.
+    if (!options.batch && options.numbers.size() == 1) options.expression = true;
     return CheckCombination(options, threadsGiven, error);
 }
 

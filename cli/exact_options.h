@@ -20,6 +20,8 @@ struct ExactOptions {
     bool variant = false;
     bool json = false;
     bool trace = false;
+    bool surdTrace = false;   // --trace=surd: the complete quotients as numbers
+    bool expression = false;  // one expression instead of four numbers (--expr)
     std::uint64_t maxSteps = kDefaultMaxSteps;
     std::uint64_t convergents = kDefaultConvergents;
     std::optional<FieldSet> fields;
@@ -32,7 +34,8 @@ struct ExactOptions {
 
 // Reads the arguments of `tamsel-cli --exact ...` or `tamsel-cli --batch ...`.
 // Options are the known long options before "--"; every other argument,
-// negative numbers included, is a number text. On a usage error returns
+// negative numbers included, is a number text, or with --expr (or a single
+// argument to --exact) the expression. On a usage error returns
 // false with a German message in `error` (no program name, no line end).
 bool ReadExactOptions(const std::vector<std::string>& args, ExactOptions& options, std::string& error);
 

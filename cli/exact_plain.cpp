@@ -56,7 +56,8 @@ std::string SummaryLine(const exact::WalkSummary& summary) {
 
 }  // namespace
 
-void WriteExactPlain(std::ostream& out, const exact::ExactExpansion& expansion, std::uint64_t convergents, bool trace) {
+void WriteExactPlain(std::ostream& out, const exact::ExactExpansion& expansion, std::uint64_t convergents, bool trace,
+                     bool surdTrace) {
     StreamTextHolder box(out, StreamTextHolder::LineEnd::Newline);
     exact::QuotientList kept(std::max(convergents, kKeptQuotients));
     BracketSink sink(box, kept, out);
@@ -90,7 +91,10 @@ void WriteExactPlain(std::ostream& out, const exact::ExactExpansion& expansion, 
             if (++written % 4096 == 0) ThrowIfFailed(out);
         });
     }
-    if (trace) {
+    if (surdTrace) {
+        out << "\nVollständige Quotienten:\n";
+        WritePlainSurdTrace(out, expansion);
+    } else if (trace) {
         out << "\nParameterfolge der quadratischen Irrationalitäten:\n";
         WritePlainTrace(out, expansion);
     }

@@ -14,7 +14,9 @@ inline constexpr std::uint64_t kKeptQuotients = std::uint64_t{1} << 20;
 
 // Runs the expansion and writes it as text: the bracket line in the window's
 // form while the quotients are found, the period length, `convergents`
-// approximating fractions p/q and, with `trace`, the parameters of every x met.
-void WriteExactPlain(std::ostream& out, const exact::ExactExpansion& expansion, std::uint64_t convergents, bool trace);
+// approximating fractions p/q and, with `trace`, the parameters of every x met
+// (with `surdTrace` instead each complete quotient as a number).
+void WriteExactPlain(std::ostream& out, const exact::ExactExpansion& expansion, std::uint64_t convergents, bool trace,
+                     bool surdTrace = false);
 
 }  // namespace tamsel

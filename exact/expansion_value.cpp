@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exact/expansion_value.h"
+
+#include <optional>
+
+namespace tamsel::exact {
+
+namespace {
+
+// y -> (a y + b) / (c y + d).
+struct Moebius {
+    mpz_class a = 1, b = 0, c = 0, d = 1;
+
+    // Composes with one step x = k + f / y: (a (k y + f) + b y) / (c (k y + f) + d y).
+    void Step(const mpz_class& k, int f) {
+        mpz_class a2 = a * k + b, c2 = c * k + d;
+        b = a * f;
+        d = c * f;
+        a = std::move(a2);
+        c = std::move(c2);
+    }
+};
+
+// The list as one sequence: the quotients before the period, then the period.
+class Quotients {
+public:
+    explicit Quotients(const WrittenExpansion& w) : w_(w) {}
+    std::size_t Size() const { return w_.head.size() + w_.period.size(); }
+    const mpz_class& operator[](std::size_t i) const {
+        return i < w_.head.size() ? w_.head[i] : w_.period[i - w_.head.size()];
+    }
+    std::size_t Column(std::size_t i) const {
+        return i < w_.head.size() ? w_.headColumns[i] : w_.periodColumns[i - w_.head.size()];
+    }
+    // The quotient after i, running round the period; none after a finite list.
+    std::optional<std::size_t> Next(std::size_t i) const {
+        if (i + 1 < Size()) return i + 1;
+        if (w_.period.empty()) return std::nullopt;
+        return w_.head.size();
+    }
+    // A quotient after the first: every one but the first of the list, and
+    // every one of the period, as the period comes again.
+    bool Later(std::size_t i) const { return i > 0 || w_.head.empty(); }
+
+private:
+    const WrittenExpansion& w_;
+};
+
+std::optional<ExpansionFault> FindFault(const Quotients& q, const WrittenExpansion& w, ExpansionKind kind) {
+    const auto fault = [&](ExpansionProblem problem, std::size_t i) { return ExpansionFault{problem, q.Column(i)}; };
+    const std::size_t n = q.Size();
+    const long least = kind == ExpansionKind::Usual ? 1 : 2;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!q.Later(i)) continue;
+        const mpz_class size = kind == ExpansionKind::Nearest ? mpz_class(abs(q[i])) : q[i];
+        if (size < least) return fault(ExpansionProblem::QuotientTooSmall, i);
+        const std::optional<std::size_t> next = q.Next(i);
+        if (kind == ExpansionKind::Nearest && size == 2 && next && sgn(q[*next]) < 0) {
+            return fault(ExpansionProblem::TwoBeforeMinus, *next);
+        }
+    }
+    if (w.period.empty() && n >= 2) {
+        if (kind == ExpansionKind::Usual && q[n - 1] == 1) return fault(ExpansionProblem::EndsInOne, n - 1);
+        if (kind == ExpansionKind::Nearest && q[n - 1] == -2) return fault(ExpansionProblem::EndsInMinusTwo, n - 1);
+    }
+    if (kind == ExpansionKind::Variant && !w.period.empty()) {
+        bool onlyTwos = true;
+        for (const mpz_class& k : w.period) onlyTwos = onlyTwos && k == 2;
+        if (onlyTwos) return fault(ExpansionProblem::PeriodOfTwos, w.head.size());
+    }
+    if (kind == ExpansionKind::Nearest && w.head.empty() && sgn(w.period.front()) < 0) {
+        return fault(ExpansionProblem::NegativeStart, 0);
+    }
+    return std::nullopt;
+}
+
+// Step i: x = k + f / y with the quotient and numerator of the algorithm.
+void Step(Moebius& m, const Quotients& q, std::size_t i, ExpansionKind kind) {
+    switch (kind) {
+        case ExpansionKind::Usual: m.Step(q[i], 1); break;
+        case ExpansionKind::Variant: m.Step(q[i], -1); break;
+        case ExpansionKind::Nearest: {
+            const std::optional<std::size_t> next = q.Next(i);
+            const int f = next && sgn(q[*next]) < 0 ? -1 : 1;
+            m.Step(i == 0 ? q[i] : mpz_class(abs(q[i])), f);
+            break;
+        }
+    }
+}
+
+// floor((k sqrt(w) + a) / n) for n > 0.
+mpz_class Floor(const mpz_class& k, const mpz_class& w, const mpz_class& a, const mpz_class& n) {
+    mpz_class top = a, s;
+    const mpz_class square = k * k * w;
+    mpz_sqrt(s.get_mpz_t(), square.get_mpz_t());
+    const bool whole = s * s == square;
+    if (sgn(k) >= 0) {
+        top += s;
+    } else {
+        // -sqrt lies in (-s - 1, -s) unless it is whole.
+        top -= whole ? s : mpz_class(s + 1);
+    }
+    mpz_class result;
+    mpz_fdiv_q(result.get_mpz_t(), top.get_mpz_t(), n.get_mpz_t());
+    return result;
+}
+
+// The quotient the algorithm takes of y.
+mpz_class QuotientOf(const QuadraticNumber& y, ExpansionKind kind) {
+    const mpz_class& k = y.Koeff();
+    const mpz_class& w = y.Wurzel();
+    const mpz_class& n = y.Nenner();
+    switch (kind) {
+        case ExpansionKind::Usual: return Floor(k, w, y.Abs(), n);
+        case ExpansionKind::Variant: return -Floor(-k, w, -y.Abs(), n);                 // ceiling
+        case ExpansionKind::Nearest: return -Floor(-2 * k, w, n - 2 * y.Abs(), 2 * n);  // ceil(y - 1/2)
+    }
+    return 0;
+}
+
+// The value y of the period: y = (a y + b) / (c y + d), the root of
+// c y^2 + (d - a) y - b = 0 that the period's own first quotient comes from.
+QuadraticNumber PeriodValue(const Moebius& m, const mpz_class& first, ExpansionKind kind) {
+    const mpz_class disc = (m.a - m.d) * (m.a - m.d) + 4 * m.b * m.c;
+    const QuadraticNumber plus = QuadraticNumber::Make(1, disc, m.a - m.d, 2 * m.c);
+    const QuadraticNumber minus = QuadraticNumber::Make(-1, disc, m.a - m.d, 2 * m.c);
+    const mpz_class expected = kind == ExpansionKind::Nearest ? mpz_class(abs(first)) : first;
+    const bool plusFits = plus.Sign() > 0 && QuotientOf(plus, kind) == expected;
+    const bool minusFits = minus.Sign() > 0 && QuotientOf(minus, kind) == expected;
+    if (minusFits && !plusFits) return minus;
+    return plus;
+}
+
+ArithmeticFault Apply(const Moebius& m, const QuadraticNumber& y, QuadraticNumber& x) {
+    QuadraticNumber top, bottom;
+    ArithmeticFault fault = Multiply(QuadraticNumber::Rational(m.a, 1), y, top);
+    if (fault == ArithmeticFault::None) fault = Add(top, QuadraticNumber::Rational(m.b, 1), top);
+    if (fault == ArithmeticFault::None) fault = Multiply(QuadraticNumber::Rational(m.c, 1), y, bottom);
+    if (fault == ArithmeticFault::None) fault = Add(bottom, QuadraticNumber::Rational(m.d, 1), bottom);
+    if (fault == ArithmeticFault::None) fault = Divide(top, bottom, x);
+    return fault;
+}
+
+bool Fits(const Moebius& m) {
+    for (const mpz_class* n : {&m.a, &m.b, &m.c, &m.d}) {
+        if (mpz_sizeinbase(n->get_mpz_t(), 2) > kMostNumberBits) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::variant<QuadraticNumber, ExpansionFault> ExpansionValue(const WrittenExpansion& written, ExpansionKind kind) {
+    const Quotients q(written);
+    if (const std::optional<ExpansionFault> fault = FindFault(q, written, kind)) return *fault;
+    const ExpansionFault tooLarge{ExpansionProblem::TooLarge, q.Size() > 0 ? q.Column(0) : 1};
+
+    Moebius head;
+    for (std::size_t i = 0; i < written.head.size(); ++i) Step(head, q, i, kind);
+    if (!Fits(head)) return tooLarge;
+    if (written.period.empty()) return QuadraticNumber::Rational(head.a, head.c);
+
+    Moebius period;
+    for (std::size_t i = written.head.size(); i < q.Size(); ++i) Step(period, q, i, kind);
+    if (!Fits(period)) return tooLarge;
+    const QuadraticNumber y = PeriodValue(period, written.period.front(), kind);
+    QuadraticNumber x;
+    if (Apply(head, y, x) != ArithmeticFault::None) return tooLarge;
+    return x;
+}
+
+}  // namespace tamsel::exact
