@@ -39,7 +39,12 @@ public:
         Operand result;
         if (!Sum(result)) return fault_;
         SkipBlanks();
-        if (pos_ < text_.size()) return Fail(ExpressionProblem::ExtraText, pos_);
+        if (pos_ < text_.size()) {
+            // A number or a name right after a complete expression lacks an operator.
+            const char c = text_[pos_];
+            const bool operand = IsDigit(c) || IsLetter(c) || text_.substr(pos_).starts_with(kRootSign);
+            return Fail(operand ? ExpressionProblem::ExtraText : ExpressionProblem::UnexpectedCharacter, pos_);
+        }
         return result.value;
     }
 
