@@ -35,12 +35,17 @@ private:
         return fault_;
     }
 
-    std::size_t ColumnOf(std::size_t at) const {
-        std::size_t column = 1;
-        for (std::size_t i = 0; i < at && i < text_.size(); ++i) {
-            if ((static_cast<unsigned char>(text_[i]) & 0xC0) != 0x80) ++column;
+    // Counts on from the position asked for last, so that a long line is
+    // counted once, not once per quotient.
+    std::size_t ColumnOf(std::size_t at) {
+        if (at < countedTo_) {
+            countedTo_ = 0;
+            countedColumn_ = 1;
         }
-        return column;
+        for (; countedTo_ < at && countedTo_ < text_.size(); ++countedTo_) {
+            if ((static_cast<unsigned char>(text_[countedTo_]) & 0xC0) != 0x80) ++countedColumn_;
+        }
+        return countedColumn_;
     }
 
     void SkipBlanks() {
@@ -165,6 +170,8 @@ private:
 
     std::string_view text_;
     std::size_t pos_ = 0;
+    std::size_t countedTo_ = 0;
+    std::size_t countedColumn_ = 1;
     WrittenExpansion written_;
     LineFault fault_;
 };
