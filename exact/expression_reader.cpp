@@ -142,7 +142,27 @@ private:
         }
     }
 
+    // Counts the nesting of a level while it runs.
+    class Nested {
+    public:
+        explicit Nested(int& depth) : depth_(depth) { ++depth_; }
+        ~Nested() { --depth_; }
+        Nested(const Nested&) = delete;
+        Nested& operator=(const Nested&) = delete;
+
+    private:
+        int& depth_;
+    };
+
+    bool TooDeep() {
+        if (depth_ <= kDeepestNesting) return false;
+        Fail(ExpressionProblem::TooDeep, pos_);
+        return true;
+    }
+
     bool Signed(Operand& result) {
+        const Nested nested(depth_);
+        if (TooDeep()) return false;
         SkipBlanks();
         const std::size_t start = pos_;
         if (TakePlus()) {
@@ -174,6 +194,8 @@ private:
     }
 
     bool Primary(Operand& result) {
+        const Nested nested(depth_);
+        if (TooDeep()) return false;
         SkipBlanks();
         result.start = pos_;
         if (pos_ == text_.size()) {
@@ -260,6 +282,7 @@ private:
 
     std::string_view text_;
     std::size_t pos_ = 0;
+    int depth_ = 0;
     ExpressionFault fault_;
 };
 

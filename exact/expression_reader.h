@@ -25,7 +25,12 @@ enum class ExpressionProblem {
     NegativeRadicand,
     BadExponent,  // an exponent that is not a whole number >= 0
     TooLarge,     // a number beyond kMostNumberBits
+    TooDeep,      // parentheses, signs or roots nested beyond kDeepestNesting
 };
+
+// How deep parentheses, signs and roots may nest: far beyond any written
+// expression, well within the stack.
+inline constexpr int kDeepestNesting = 512;
 
 struct ExpressionFault {
     ExpressionProblem problem = ExpressionProblem::Empty;

@@ -36,6 +36,8 @@ std::string ExpressionFaultText(const exact::ExpressionFault& fault) {
             return "Wurzel aus einer irrationalen Zahl; unter der Wurzel muss eine rationale Zahl stehen";
         case ExpressionProblem::NegativeRadicand: return "negative Zahl unter der Wurzel";
         case ExpressionProblem::BadExponent: return "der Exponent muss eine ganze Zahl ≥ 0 sein";
+        case ExpressionProblem::TooDeep:
+            return "zu tief verschachtelt: zu viele Klammern, Vorzeichen oder Wurzeln ineinander";
         case ExpressionProblem::TooLarge:
             return "eine Zahl wird hier zu groß (mehr als " + std::to_string(exact::kMostNumberBits) + " Binärstellen)";
     }

@@ -70,7 +70,7 @@ TEST(ReadExpression, WrittenFormsGiveTheirReducedNumbers) {
 TEST(ReadExpression, RefusalsNameTheProblemAndItsColumn) {
     using P = ExpressionProblem;
     const struct {
-        const char* text;
+        std::string text;
         ExpressionProblem problem;
         std::size_t column;
     } cases[] = {
@@ -98,6 +98,7 @@ TEST(ReadExpression, RefusalsNameTheProblemAndItsColumn) {
         {"10^10^10", P::TooLarge, 3},
         {"(1+√2)^(2^40)", P::TooLarge, 7},
         {"(10^1000000)^5", P::TooLarge, 13},
+        {std::string(300, '(') + "1", P::TooDeep, 257},
     };
     for (const auto& c : cases) {
         const auto read = ReadExpression(c.text);
