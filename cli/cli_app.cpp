@@ -30,7 +30,7 @@ ExitStatus Run(const std::vector<std::string>& args, std::istream& in, std::ostr
         case Mode::Window: return RunWindowMode(command, out, err);
         case Mode::Exact: return RunExactMode(command, out, err);
         case Mode::Batch: return RunBatch(command.options, in, out, err);
-        case Mode::From: return RunFromMode(command, out, err);
+        case Mode::From: return RunFromMode(command, in, out, err);
     }
     return ExitStatus::WrongCall;
 }

@@ -10,16 +10,13 @@ namespace {
 // y -> (a y + b) / (c y + d).
 struct Moebius {
     mpz_class a = 1, b = 0, c = 0, d = 1;
-
-    // Composes with one step x = k + f / y: (a (k y + f) + b y) / (c (k y + f) + d y).
-    void Step(const mpz_class& k, int f) {
-        mpz_class a2 = a * k + b, c2 = c * k + d;
-        b = a * f;
-        d = c * f;
-        a = std::move(a2);
-        c = std::move(c2);
-    }
 };
+
+// First `outer`, then `inner`: y -> outer(inner(y)).
+Moebius Compose(const Moebius& outer, const Moebius& inner) {
+    return {outer.a * inner.a + outer.b * inner.c, outer.a * inner.b + outer.b * inner.d,
+            outer.c * inner.a + outer.d * inner.c, outer.c * inner.b + outer.d * inner.d};
+}
 
 // The list as one sequence: the quotients before the period, then the period.
 class Quotients {
@@ -75,17 +72,27 @@ std::optional<ExpansionFault> FindFault(const Quotients& q, const WrittenExpansi
 }
 
 // Step i: x = k + f / y with the quotient and numerator of the algorithm.
-void Step(Moebius& m, const Quotients& q, std::size_t i, ExpansionKind kind) {
+Moebius Step(const Quotients& q, std::size_t i, ExpansionKind kind) {
     switch (kind) {
-        case ExpansionKind::Usual: m.Step(q[i], 1); break;
-        case ExpansionKind::Variant: m.Step(q[i], -1); break;
+        case ExpansionKind::Usual: return {q[i], 1, 1, 0};
+        case ExpansionKind::Variant: return {q[i], -1, 1, 0};
         case ExpansionKind::Nearest: {
             const std::optional<std::size_t> next = q.Next(i);
             const int f = next && sgn(q[*next]) < 0 ? -1 : 1;
-            m.Step(i == 0 ? q[i] : mpz_class(abs(q[i])), f);
-            break;
+            return {i == 0 ? q[i] : mpz_class(abs(q[i])), f, 1, 0};
         }
     }
+    return {};
+}
+
+// Steps first to last - 1 in one map, multiplied as a balanced tree: a long
+// period costs a few multiplications of large numbers, not one pass over a
+// growing number per step.
+Moebius Steps(const Quotients& q, std::size_t first, std::size_t last, ExpansionKind kind) {
+    if (first == last) return {};
+    if (last - first == 1) return Step(q, first, kind);
+    const std::size_t middle = first + (last - first) / 2;
+    return Compose(Steps(q, first, middle, kind), Steps(q, middle, last, kind));
 }
 
 // floor((k sqrt(w) + a) / n) for n > 0.
@@ -120,10 +127,21 @@ mpz_class QuotientOf(const QuadraticNumber& y, ExpansionKind kind) {
 
 // The value y of the period: y = (a y + b) / (c y + d), the root of
 // c y^2 + (d - a) y - b = 0 that the period's own first quotient comes from.
+// The three coefficients share a factor as large as the period's numbers;
+// without it the discriminant is y's own, small enough to take its square
+// factors out.
 QuadraticNumber PeriodValue(const Moebius& m, const mpz_class& first, ExpansionKind kind) {
-    const mpz_class disc = (m.a - m.d) * (m.a - m.d) + 4 * m.b * m.c;
-    const QuadraticNumber plus = QuadraticNumber::Make(1, disc, m.a - m.d, 2 * m.c);
-    const QuadraticNumber minus = QuadraticNumber::Make(-1, disc, m.a - m.d, 2 * m.c);
+    mpz_class square = m.c, linear = m.d - m.a, constant = -m.b, common;
+    mpz_gcd(common.get_mpz_t(), square.get_mpz_t(), linear.get_mpz_t());
+    mpz_gcd(common.get_mpz_t(), common.get_mpz_t(), constant.get_mpz_t());
+    if (common > 1) {
+        mpz_divexact(square.get_mpz_t(), square.get_mpz_t(), common.get_mpz_t());
+        mpz_divexact(linear.get_mpz_t(), linear.get_mpz_t(), common.get_mpz_t());
+        mpz_divexact(constant.get_mpz_t(), constant.get_mpz_t(), common.get_mpz_t());
+    }
+    const mpz_class disc = linear * linear - 4 * square * constant;
+    const QuadraticNumber plus = QuadraticNumber::Make(1, disc, -linear, 2 * square);
+    const QuadraticNumber minus = QuadraticNumber::Make(-1, disc, -linear, 2 * square);
     const mpz_class expected = kind == ExpansionKind::Nearest ? mpz_class(abs(first)) : first;
     const bool plusFits = plus.Sign() > 0 && QuotientOf(plus, kind) == expected;
     const bool minusFits = minus.Sign() > 0 && QuotientOf(minus, kind) == expected;
@@ -141,13 +159,6 @@ ArithmeticFault Apply(const Moebius& m, const QuadraticNumber& y, QuadraticNumbe
     return fault;
 }
 
-bool Fits(const Moebius& m) {
-    for (const mpz_class* n : {&m.a, &m.b, &m.c, &m.d}) {
-        if (mpz_sizeinbase(n->get_mpz_t(), 2) > kMostNumberBits) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::variant<QuadraticNumber, ExpansionFault> ExpansionValue(const WrittenExpansion& written, ExpansionKind kind) {
@@ -155,14 +166,11 @@ std::variant<QuadraticNumber, ExpansionFault> ExpansionValue(const WrittenExpans
     if (const std::optional<ExpansionFault> fault = FindFault(q, written, kind)) return *fault;
     const ExpansionFault tooLarge{ExpansionProblem::TooLarge, q.Size() > 0 ? q.Column(0) : 1};
 
-    Moebius head;
-    for (std::size_t i = 0; i < written.head.size(); ++i) Step(head, q, i, kind);
-    if (!Fits(head)) return tooLarge;
+    // The numbers of the maps grow with the length of the text, no faster.
+    const Moebius head = Steps(q, 0, written.head.size(), kind);
     if (written.period.empty()) return QuadraticNumber::Rational(head.a, head.c);
 
-    Moebius period;
-    for (std::size_t i = written.head.size(); i < q.Size(); ++i) Step(period, q, i, kind);
-    if (!Fits(period)) return tooLarge;
+    const Moebius period = Steps(q, written.head.size(), q.Size(), kind);
     const QuadraticNumber y = PeriodValue(period, written.period.front(), kind);
     QuadraticNumber x;
     if (Apply(head, y, x) != ArithmeticFault::None) return tooLarge;

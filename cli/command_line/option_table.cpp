@@ -142,7 +142,8 @@ const std::vector<OptionRow>& OptionTable() {
          .early = true},
         {.longName = "--from", .modes = kFromMode,
          .help = "den genauen Wert eines Kettenbruchs wie '[2; (1, 1, 1, 4)]' oder der\n"
-                 "Zeile 'x = [ 2; 1, 1, 1, 4   Periode 1 1 1 4 ]' ausgeben",
+                 "Zeile 'x = [ 2; 1, 1, 1, 4   Periode 1 1 1 4 ]' ausgeben; - liest ihn\n"
+                 "von der Standardeingabe",
          .apply = [](Command& c, const std::string&) { c.mode = Mode::From; return std::string(); },
          .early = true},
         {.longName = "--nearest", .modes = kFromMode,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/from_mode/from_command.h"
 
+#include <sstream>
 #include <variant>
 
 #include "cli/exact_mode/expression_argument.h"
@@ -56,9 +57,14 @@ ExitStatus RunFrom(const FromRequest& request, std::ostream& out, std::ostream& 
     return AfterWriting(out, err, ExitStatus::Done);
 }
 
-ExitStatus RunFromMode(const Command& command, std::ostream& out, std::ostream& err) {
+ExitStatus RunFromMode(const Command& command, std::istream& in, std::ostream& out, std::ostream& err) {
     FromRequest request;
     request.text = command.numbers.front();
+    if (request.text == "-") {
+        std::ostringstream whole;
+        whole << in.rdbuf();
+        request.text = std::move(whole).str();
+    }
     request.json = command.options.json;
     if (command.options.variant) request.kind = exact::ExpansionKind::Variant;
     if (command.options.nearest) request.kind = exact::ExpansionKind::Nearest;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 
@@ -23,7 +24,9 @@ struct FromRequest {
 // reason, its column and a caret line on `err` and WrongCall.
 ExitStatus RunFrom(const FromRequest& request, std::ostream& out, std::ostream& err);
 
-// tamsel-cli --from KETTENBRUCH [--variant | --nearest] [--json]
-ExitStatus RunFromMode(const Command& command, std::ostream& out, std::ostream& err);
+// tamsel-cli --from KETTENBRUCH [--variant | --nearest] [--json]; with
+// KETTENBRUCH "-" the continued fraction is the whole standard input, for a
+// line longer than an argument may be.
+ExitStatus RunFromMode(const Command& command, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace tamsel

@@ -79,6 +79,7 @@ TEST(FromCli, TheWayBack) {
         int status;
         std::string out;
         std::string err;
+        std::string input = "";
     } cases[] = {
         {{"--from", "x = [ 2; 1, 1, 1, 4   Periode 1 1 1 4 ]"}, 0, "1 7 0 1\nx = √7\n", ""},
         {{"--from", "[(1)]", "--json"},
@@ -87,6 +88,7 @@ TEST(FromCli, TheWayBack) {
          "\n",
          ""},
         {{"--nearest", "--from", "[2; -3, -3]"}, 0, "0 0 13 8\nx = 13/8\n", ""},
+        {{"--from", "-"}, 0, "-1 3 2 1\nx = 2 - √3\n", "", "x = [ 0; 3, 1, 2   Periode 1 2 ]\r\n"},
         {{"--variant", "--from", "x = [-3; 3, 2, 2, 2, 2, 2, 4   Periode 2 2 2 2 2 4 ]"},
          0,
          "-2 3 0 1\nx = -2√3\n",
@@ -109,7 +111,7 @@ TEST(FromCli, TheWayBack) {
          "Mehr dazu mit „tamsel-cli --help“.\n"},
     };
     for (const auto& c : cases) {
-        const Output r = test::Cli(c.args);
+        const Output r = test::Cli(c.args, c.input);
         EXPECT_EQ(r.status, c.status) << c.args.back();
         EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.err, c.err);
