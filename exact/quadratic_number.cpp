@@ -8,30 +8,32 @@ namespace tamsel::exact {
 
 namespace {
 
-constexpr unsigned kTrialBound = 1u << 16;
+constexpr unsigned kTrialBound = 1u << 20;
 
 const std::vector<unsigned>& SmallPrimes() {
     static const std::vector<unsigned> primes = [] {
-        std::vector<bool> composite(kTrialBound, false);
+        std::vector<char> composite(kTrialBound, 0);
         std::vector<unsigned> found;
-        for (unsigned n = 2; n < kTrialBound; ++n) {
-            if (composite[n]) continue;
-            found.push_back(n);
-            for (unsigned m = 2 * n; m < kTrialBound; m += n) composite[m] = true;
+        for (std::uint64_t n = 2; n < kTrialBound; ++n) {
+            if (composite[n] != 0) continue;
+            found.push_back(static_cast<unsigned>(n));
+            for (std::uint64_t m = n * n; m < kTrialBound; m += n) composite[m] = 1;
         }
         return found;
     }();
     return primes;
 }
 
-// The product of the primes below the trial bound: one gcd with it tells
-// which of them divide a number, however long the number is.
+mpz_class ProductOf(const std::vector<unsigned>& primes, std::size_t first, std::size_t last) {
+    if (last - first == 1) return primes[first];
+    const std::size_t middle = first + (last - first) / 2;
+    return ProductOf(primes, first, middle) * ProductOf(primes, middle, last);
+}
+
+// The product of the primes below the trial bound (made as a balanced tree):
+// one gcd with it tells which of them divide a number, however long.
 const mpz_class& PrimeProduct() {
-    static const mpz_class product = [] {
-        mpz_class p = 1;
-        for (const unsigned prime : SmallPrimes()) p *= prime;
-        return p;
-    }();
+    static const mpz_class product = ProductOf(SmallPrimes(), 0, SmallPrimes().size());
     return product;
 }
 

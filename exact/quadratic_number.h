@@ -16,8 +16,8 @@ inline constexpr std::size_t kMostNumberBits = std::size_t{1} << 22;
 
 // x = (koeff * sqrt(wurzel) + abs) / nenner, always reduced: nenner > 0,
 // no common factor of koeff, abs and nenner, wurzel free of the square
-// factors trial division by the primes below 2^16 and a square test of the
-// rest can find (for every wurzel below 2^48 that is all of them), and a
+// factors trial division by the primes below 2^20 and a square test of the
+// rest can find (for every wurzel below 2^60 that is all of them), and a
 // rational x written as 0 0 abs nenner.
 class QuadraticNumber {
 public:
