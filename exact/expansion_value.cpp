@@ -167,10 +167,17 @@ std::variant<QuadraticNumber, ExpansionFault> ExpansionValue(const WrittenExpans
     const ExpansionFault tooLarge{ExpansionProblem::TooLarge, q.Size() > 0 ? q.Column(0) : 1};
 
     // The numbers of the maps grow with the length of the text, no faster.
+    // A list that passed the checks has convergents with denominators >= 1;
+    // the guards keep a division by 0 out all the same.
+    const ExpansionFault noValue{ExpansionProblem::QuotientTooSmall, q.Column(q.Size() - 1)};
     const Moebius head = Steps(q, 0, written.head.size(), kind);
-    if (written.period.empty()) return QuadraticNumber::Rational(head.a, head.c);
+    if (written.period.empty()) {
+        if (sgn(head.c) == 0) return noValue;
+        return QuadraticNumber::Rational(head.a, head.c);
+    }
 
     const Moebius period = Steps(q, written.head.size(), q.Size(), kind);
+    if (sgn(period.c) == 0) return noValue;
     const QuadraticNumber y = PeriodValue(period, written.period.front(), kind);
     QuadraticNumber x;
     if (Apply(head, y, x) != ArithmeticFault::None) return tooLarge;

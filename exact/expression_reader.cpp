@@ -221,7 +221,8 @@ private:
                 return false;
             }
             if (!Take("(")) {
-                Fail(ExpressionProblem::UnexpectedCharacter, pos_);
+                Fail(pos_ == text_.size() ? ExpressionProblem::OperandMissing : ExpressionProblem::UnexpectedCharacter,
+                     pos_);
                 return false;
             }
             Operand radicand;

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <variant>
+#include <vector>
 
+#include "exact/exact_expansion.h"
 #include "exact/expansion_line.h"
 #include "exact/expansion_value.h"
 
@@ -137,6 +141,47 @@ TEST(ExpansionValue, ListsTheAlgorithmCannotGive) {
         ASSERT_TRUE(std::holds_alternative<ExpansionFault>(value)) << c.text;
         EXPECT_EQ(std::get<ExpansionFault>(value).problem, c.problem) << c.text;
         EXPECT_EQ(std::get<ExpansionFault>(value).column, c.column) << c.text;
+    }
+}
+
+// Random lists the usual algorithm and the variant can give, of every sign
+// and length, finite and periodic: the value, expanded again, must give the
+// list's quotients, the period unrolled three times.
+TEST(ExpansionValue, ValuesExpandToTheirLists) {
+    std::mt19937_64 random(29);
+    const auto draw = [&](long least, long most) { return std::uniform_int_distribution<long>(least, most)(random); };
+    for (const bool variant : {false, true}) {
+        for (int i = 0; i < 200; ++i) {
+            const long least = variant ? 2 : 1;
+            const auto later = [&] {
+                return draw(0, 9) == 0 ? mpz_class("123456789012345678901") : mpz_class(draw(least, least + 8));
+            };
+            WrittenExpansion w;
+            const long headLength = draw(0, 6);
+            for (long j = 0; j < headLength; ++j) w.head.push_back(j == 0 ? mpz_class(draw(-30, 30)) : later());
+            const long periodLength = w.head.empty() ? draw(1, 5) : draw(0, 5);
+            for (long j = 0; j < periodLength; ++j) w.period.push_back(later());
+            if (w.period.empty() && w.head.size() >= 2 && w.head.back() == 1) w.head.back() = 2;
+            if (variant && !w.period.empty()) w.period.front() += 1;  // never only 2s
+            w.headColumns.assign(w.head.size(), 1);
+            w.periodColumns.assign(w.period.size(), 1);
+
+            std::vector<mpz_class> expected = w.head;
+            for (int round = 0; round < 3; ++round) expected.insert(expected.end(), w.period.begin(), w.period.end());
+            const auto value = ExpansionValue(w, variant ? ExpansionKind::Variant : ExpansionKind::Usual);
+            ASSERT_TRUE(std::holds_alternative<QuadraticNumber>(value));
+            const ExactExpansion expansion(std::get<QuadraticNumber>(value).ToInput(), variant, kMostSteps);
+            QuotientList kept(kMostSteps);
+            KeepQuotients sink(kept);
+            const WalkSummary summary = expansion.Walk(sink);
+            std::vector<mpz_class> got;
+            kept.ForEach(1, kept.Size(), [&](const auto& k) { got.emplace_back(k); });
+            while (summary.end == WalkEnd::Period && got.size() < expected.size()) {
+                got.push_back(got[got.size() - summary.periodLength]);
+            }
+            got.resize(std::min(got.size(), expected.size()));
+            EXPECT_EQ(got, expected) << (variant ? "variant " : "usual ") << Lists(w);
+        }
     }
 }
 
