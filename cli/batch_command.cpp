@@ -80,8 +80,8 @@ bool ExpandBatchLine(std::string_view line, std::uint64_t lineNumber, const Exac
         WriteJsonError(out, lineNumber, error);
         return false;
     }
-    const exact::ExactExpansion expansion(*input, options.variant, options.maxSteps);
-    WriteExactJson(out, expansion, options.Fields(), options.convergents, lineNumber);
+    const exact::ExactExpansion expansion(*input, options.Algorithm(), options.maxSteps);
+    WriteExactJson(out, expansion, options.Fields(), options.convergents, options.approximations, lineNumber);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "cli/approximation_request.h"
 #include "cli/batch_command.h"
 #include "cli/exact_export.h"
 #include "cli/exact_json.h"
@@ -48,7 +49,7 @@ int UsageError(const std::vector<std::string>& args, const std::string& message,
 bool WantsExactMode(const std::vector<std::string>& args) {
     for (const std::string& arg : args) {
         if (arg == "--") return false;
-        if (arg == "--exact" || arg == "--batch") return true;
+        if (arg == "--exact" || arg == "--batch" || IsApproximationOption(arg)) return true;
     }
     return false;
 }
@@ -71,6 +72,10 @@ int RunExactCli(const std::vector<std::string>& arguments, std::istream& in, std
     if (options.batch && ExportRequested(exports)) {
         return UsageError(arguments, "--batch exportiert nichts: --svg und --tex gelten nur für eine Entwicklung", err);
     }
+    if (options.approximations.nearest && exports.svgFile) {
+        return UsageError(arguments, "--svg zeichnet die Entwicklung mit dem nächsten Ganzen nicht; --tex schreibt sie",
+                          err);
+    }
     if (options.json && ExportReplacesUsualOutput(exports)) {
         return UsageError(arguments, "--json und eine Ausgabe von --tex oder --svg - schließen einander aus", err);
     }
@@ -81,13 +86,13 @@ int RunExactCli(const std::vector<std::string>& arguments, std::istream& in, std
     const std::optional<exact::ExactInput> input = ReadWholeArguments(texts, error);
     if (!input) return UsageError(arguments, error, err);
 
-    const exact::ExactExpansion expansion(*input, options.variant, options.maxSteps);
+    const exact::ExactExpansion expansion(*input, options.Algorithm(), options.maxSteps);
     try {
         if (!ExportReplacesUsualOutput(exports)) {
             if (options.json) {
-                WriteExactJson(out, expansion, options.Fields(), options.convergents);
+                WriteExactJson(out, expansion, options.Fields(), options.convergents, options.approximations);
             } else {
-                WriteExactPlain(out, expansion, options.convergents, options.trace);
+                WriteExactPlain(out, expansion, options.convergents, options.trace, options.approximations);
             }
         }
     } catch (const OutputFailed&) {

@@ -41,6 +41,10 @@ bool ReadValue(const std::string& name, const std::string& value, ExactOptions& 
 }
 
 bool CheckCombination(const ExactOptions& options, bool threadsGiven, std::string& error) {
+    if (options.variant && options.approximations.nearest) {
+        error = "--variant und --nearest schließen einander aus";
+        return false;
+    }
     if (options.batch) {
         if (!options.numbers.empty()) {
             error = "--batch liest die Eingaben zeilenweise von der Standardeingabe, nicht aus den Argumenten";
@@ -69,7 +73,24 @@ bool CheckCombination(const ExactOptions& options, bool threadsGiven, std::strin
 
 }  // namespace
 
-bool ReadExactOptions(const std::vector<std::string>& args, ExactOptions& options, std::string& error) {
+FieldSet ExactOptions::Fields() const {
+    if (fields) return *fields;
+    FieldSet set = FieldSet::Default(trace);
+    if (approximations.errors) set.Add(ExactField::Errors);
+    if (approximations.semiconvergents) set.Add(ExactField::Semiconvergents);
+    if (approximations.best) set.Add(ExactField::Best);
+    if (approximations.digits) set.Add(ExactField::Digits);
+    return set;
+}
+
+exact::ExpansionAlgorithm ExactOptions::Algorithm() const {
+    if (approximations.nearest) return exact::ExpansionAlgorithm::Nearest;
+    return variant ? exact::ExpansionAlgorithm::Variant : exact::ExpansionAlgorithm::Regular;
+}
+
+bool ReadExactOptions(const std::vector<std::string>& arguments, ExactOptions& options, std::string& error) {
+    std::vector<std::string> args = arguments;
+    if (!TakeApproximationOptions(args, options.approximations, error)) return false;
     bool optionsEnded = false;
     bool threadsGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {

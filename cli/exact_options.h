@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/approximation_request.h"
 #include "cli/exact_fields.h"
+#include "exact/exact_expansion.h"
 
 namespace tamsel {
 
@@ -25,9 +27,12 @@ struct ExactOptions {
     std::optional<FieldSet> fields;
     unsigned threads = 0;  // 0: one per core
     std::vector<std::string> numbers;
+    ApproximationRequest approximations;
 
-    // The keys a JSON result keeps: those of --fields, or the default set.
-    FieldSet Fields() const { return fields ? *fields : FieldSet::Default(trace); }
+    // The keys a JSON result keeps: those of --fields, or the default set
+    // with the keys of the options given.
+    FieldSet Fields() const;
+    exact::ExpansionAlgorithm Algorithm() const;
 };
 
 // Reads the arguments of `tamsel-cli --exact ...` or `tamsel-cli --batch ...`.

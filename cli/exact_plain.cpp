@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "cli/approximation_output.h"
 #include "cli/exact_trace.h"
 #include "cli/output_failure.h"
 #include "exact/convergents.h"
@@ -56,7 +57,8 @@ std::string SummaryLine(const exact::WalkSummary& summary) {
 
 }  // namespace
 
-void WriteExactPlain(std::ostream& out, const exact::ExactExpansion& expansion, std::uint64_t convergents, bool trace) {
+void WriteExactPlain(std::ostream& out, const exact::ExactExpansion& expansion, std::uint64_t convergents, bool trace,
+                     const ApproximationRequest& approximations) {
     StreamTextHolder box(out, StreamTextHolder::LineEnd::Newline);
     exact::QuotientList kept(std::max(convergents, kKeptQuotients));
     BracketSink sink(box, kept, out);
@@ -86,10 +88,13 @@ void WriteExactPlain(std::ostream& out, const exact::ExactExpansion& expansion, 
         out << "\nApproximierende Brüche:\n";
         std::uint64_t written = 0;
         exact::ForEachConvergent(expansion, summary, kept, convergents, [&](const mpz_class& p, const mpz_class& q) {
-            out << "  " << p << '/' << q << '\n';
+            out << "  " << p << '/' << q;
+            if (approximations.errors) out << "  Fehler " << ErrorText(expansion, p, q);
+            out << '\n';
             if (++written % 4096 == 0) ThrowIfFailed(out);
         });
     }
+    WritePlainApproximations(out, expansion, approximations, convergents);
     if (trace) {
         out << "\nParameterfolge der quadratischen Irrationalitäten:\n";
         WritePlainTrace(out, expansion);

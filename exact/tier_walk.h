@@ -41,7 +41,8 @@ struct StepScratch {
 // One step from x: the quotient k and the next p and q in `next`. Returns
 // false when a value would not fit in T; x is unchanged then.
 template <bool kVariant, class T>
-[[gnu::always_inline]] inline bool TakeStep(const TierState<T>& x, const T& s, StepScratch<T>& w, T& k, TierState<T>& next) {
+[[gnu::always_inline]] inline bool TakeStep(const TierState<T>& x, const T& s, StepScratch<T>& w, T& k,
+                                            TierState<T>& next) {
     if (!Add(x.p, s, w.m)) return false;
     if (x.q > 0) {
         FloorDividePositive(w.m, x.q, k);
