@@ -8,13 +8,10 @@
 
 namespace tamsel {
 
-// tamsel-cli [--variant] [--json] [exports] KOEFF WURZEL ABS NENNER
-// Runs the window's expansion on the four texts and prints its results, or
-// exports them (SVG, LaTeX). Returns the exit status: 0 after a regular
-// end, 1 after the failure path, 2 for a usage error, 3 when a file or the
-// output could not be written. `args` excludes the program name.
-// With --exact or --batch it hands over to the exact mode
-// (cli/exact_command.h), which reads a batch from `in`.
+// tamsel-cli: reads the arguments (without the program name) into one
+// command and runs it: the window-faithful run, the exact one (--exact),
+// the batch (--batch, reading `in` when it names no file), --help or
+// --version. Returns the exit status (cli/command_line/exit_status.h).
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

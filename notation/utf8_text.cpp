@@ -53,6 +53,11 @@ std::u32string DecodeUtf8(std::string_view text) {
     return characters;
 }
 
+std::size_t Utf8CharStartAtOrBefore(std::string_view text, std::size_t i) {
+    while (i > 0 && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) --i;
+    return i;
+}
+
 void AppendUtf8(std::string& text, char32_t c) {
     if (IsSurrogate(c) || c > 0x10FFFF) c = kReplacementCharacter;
     if (c < 0x80) {

@@ -13,6 +13,10 @@ inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 // U+10FFFF included) becomes one replacement character.
 std::u32string DecodeUtf8(std::string_view text);
 
+// Where the character that holds text[i] begins: i moved back over the
+// bytes that continue a sequence.
+std::size_t Utf8CharStartAtOrBefore(std::string_view text, std::size_t i);
+
 // Appends the UTF-8 form of c (a replacement character for a surrogate or a
 // value beyond U+10FFFF).
 void AppendUtf8(std::string& text, char32_t c);

@@ -17,7 +17,7 @@ namespace {
 using test::Cli;
 using test::CliOutput;
 
-const std::string kUsageFirstLine = "Aufruf: tamsel-cli [--variant] [--json] KOEFF WURZEL ABS NENNER\n";
+const std::string kUsageFirstLine = "Aufruf: tamsel-cli [--variant] [--json] [EXPORT] KOEFF WURZEL ABS NENNER\n";
 
 // The whole object once, with every text the run wrote.
 TEST(TamselCli, JsonOfTwoThirds) {
@@ -126,7 +126,7 @@ TEST(TamselCli, PlainOutput) {
     // Messages go to the error stream.
     const CliOutput failed = Cli({"1", "2", "-5", "1"});
     EXPECT_EQ(failed.status, 1);
-    EXPECT_EQ(failed.err, "Bitte x > 0 beachten\nDas ist keine gute Eingabe!\n");
+    EXPECT_EQ(failed.err, "tamsel-cli: Bitte x > 0 beachten\ntamsel-cli: Das ist keine gute Eingabe!\n");
     EXPECT_EQ(failed.out.rfind("x = [ ]\n\n", 0), 0u);
 }
 
@@ -139,7 +139,7 @@ TEST(TamselCli, UsageErrorsGiveOneUsageLineAndAHint) {
         {{"--", "-h", "2", "0"}, count},  // after "--" even -h is a number text
         {{"--bogus", "1", "2", "0", "1"}, option + "--bogus\n"},
         {{"--JSON", "1", "2", "0", "1"}, option + "--JSON\n"},
-        {{"--variant=1", "1", "2", "0", "1"}, option + "--variant=1\n"},
+        {{"--variant=1", "1", "2", "0", "1"}, "tamsel-cli: --variant nimmt keinen Wert\n"},
     };
     for (const auto& [args, error] : calls) {
         const CliOutput r = Cli(args);
@@ -179,7 +179,7 @@ TEST(TamselCli, PartlyReadNumbersAreNamed) {
         {{" 1 ", "+2", "0.0", "1e0"}, ""},
         {{"1", "2", "0", "1e400x"},
          "tamsel-cli: „1e400x“ ist keine reine Zahl; gelesen wird eine Zahl außerhalb des Zahlbereichs\n"
-         "Das ist keine gute Eingabe!\n"},
+         "tamsel-cli: Das ist keine gute Eingabe!\n"},
     };
     for (const auto& c : cases) {
         const CliOutput r = Cli(c.args);

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "../support/cli_run.h"
-#include "cli/exact_command.h"
 
 namespace tamsel {
 namespace {
@@ -110,10 +109,12 @@ TEST(ExactCli, JsonExamples) {
 
 const std::string kExactUsage =
     "Aufruf: tamsel-cli --exact [--variant] [--json] [--max-steps N] [--convergents N] [--trace]\n"
-    "                   [--fields LISTE] KOEFF WURZEL ABS NENNER\n";
+    "                   [--nearest] [--best Q] [--semiconvergents] [--errors] [--digits N]\n"
+    "                   [--fields LISTE] [EXPORT] KOEFF WURZEL ABS NENNER\n";
 const std::string kBatchUsage =
-    "Aufruf: tamsel-cli --batch [--variant] [--max-steps N] [--convergents N] [--trace] [--fields LISTE]\n"
-    "                   [--threads N] < EINGABEN\n";
+    "Aufruf: tamsel-cli --batch [--variant] [--json] [--max-steps N] [--convergents N] [--trace]\n"
+    "                   [--nearest] [--best Q] [--semiconvergents] [--errors] [--digits N]\n"
+    "                   [--fields LISTE] [--threads N] [--line-buffered] [--quiet] [DATEI …]\n";
 
 TEST(ExactCli, UsageErrors) {
     const struct {
@@ -144,8 +145,6 @@ TEST(ExactCli, UsageErrors) {
          "periodLength, steps, end, convergents, errors, semiconvergents, best, digits, trace)"},
         {{"--json", "--fields", "line,steps", "1", "2", "0", "1"}, "das Feld „line“ gibt es nur mit --batch"},
         {{"--threads", "2", "1", "2", "0", "1"}, "--threads gilt nur mit --batch"},
-        {{"--batch", "1", "2", "0", "1"},
-         "--batch liest die Eingaben zeilenweise von der Standardeingabe, nicht aus den Argumenten"},
         {{"--batch", "--threads", "0"}, "--threads erwartet eine ganze Zahl von 1 bis 256, nicht „0“"},
         {{"--best", "0", "1", "2", "0", "1"}, "--best erwartet einen größten Nenner von mindestens 1, nicht „0“"},
         {{"--digits=1000001", "1", "2", "0", "1"},
@@ -184,7 +183,7 @@ TEST(ExactCli, BestFractionsAndNearestInteger) {
          "  2. Art (letzter Näherungsbruch): 7/5  Fehler 1.42e-2\n"
          "  1. Art (nächster Bruch):         7/5  Fehler 1.42e-2\n"},
         // The best fractions come from the regular expansion also with --nearest; 1/6 is nearer than 0/1.
-        {{"--nearest", "--digits", "3", "--best", "6", "--convergents", "0", "0", "0", "1", "10"},
+        {{"--exact", "--nearest", "--digits", "3", "--best", "6", "--convergents", "0", "0", "0", "1", "10"},
          "",
          "x = [ 0; 10 ]\nPeriodenlänge: 0 (x ist rational; 2 Schritte)\n"
          "\nDezimalstellen (abgeschnitten): x = 0.100\n"
@@ -215,10 +214,8 @@ TEST(ExactCli, BestFractionsAndNearestInteger) {
     }
 }
 
-// "--exact" after "--" is a number text; --help and --version keep their meaning.
+// --help and --version keep their meaning in the exact mode and the batch.
 TEST(ExactCli, Dispatch) {
-    EXPECT_FALSE(WantsExactMode({"--", "--exact", "2", "0", "1"}));
-    EXPECT_TRUE(WantsExactMode({"--json", "--exact", "1", "2", "0", "1"}));
     const auto run = [](const std::vector<std::string>& args) {
         const Output r = test::Cli(args);
         EXPECT_EQ(r.status, 0);
