@@ -29,6 +29,9 @@ struct ExportedExpansion {
     // Set only when `quotients` holds the first quotients alone.
     std::optional<std::uint64_t> length = std::nullopt;
     mpz_class lastQuotient = 0;
+    // Whether the nearest integer was pulled out: the later quotients carry
+    // the sign of the numerator before them (x = 2 - 1/(3 - 1/3) is 2, -3, -3).
+    bool nearest = false;
 
     std::uint64_t Length() const { return length ? *length : quotients.size(); }
     // The quotient of step i (1-based): a kept one, or the last.

@@ -33,13 +33,20 @@ std::string NestedFraction(const ExportedExpansion& e, int depth) {
     const std::size_t n = e.Length();
     const std::size_t levels = HasPeriod(e) ? static_cast<std::size_t>(depth) : std::min<std::size_t>(depth, n);
     const bool endsExactly = e.rational && !HasPeriod(e) && levels == n;
-    const std::string sign = e.variant ? " - " : " + ";
+    // The sign before the fraction that follows step i: in the nearest-integer
+    // expansion that of the quotient of step i + 1, unknown after the last.
+    const auto signAfter = [&](std::size_t i) -> std::string {
+        if (!e.nearest) return e.variant ? " - " : " + ";
+        if (i >= n && !HasPeriod(e)) return " \\pm ";
+        return sgn(QuotientOfStep(e, i + 1)) < 0 ? " - " : " + ";
+    };
     std::string formula = "x = ";
     for (std::size_t i = 1; i <= levels; ++i) {
-        formula += Digits(QuotientOfStep(e, i));
-        if (i < levels) formula += sign + "\\cfrac{1}{";
+        const mpz_class& k = QuotientOfStep(e, i);
+        formula += Digits(e.nearest && i > 1 ? mpz_class(abs(k)) : k);
+        if (i < levels) formula += signAfter(i) + "\\cfrac{1}{";
     }
-    if (!endsExactly) formula += sign + "\\dotsb";
+    if (!endsExactly) formula += signAfter(levels) + "\\dotsb";
     formula.append(levels - 1, '}');
     return formula;
 }

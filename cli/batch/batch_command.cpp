@@ -64,8 +64,9 @@ bool ExpandExpressionLine(std::string_view line, std::uint64_t lineNumber, const
             << ",\"column\":" << refusal->column << "}\n";
         return false;
     }
-    const exact::ExactExpansion expansion(std::get<exact::ExactInput>(read), options.variant, options.maxSteps);
-    WriteExactJson(out, expansion, options.Fields(), options.convergents, lineNumber, options.surdTrace);
+    const exact::ExactExpansion expansion(std::get<exact::ExactInput>(read), options.Algorithm(), options.maxSteps);
+    WriteExactJson(out, expansion, options.Fields(), options.convergents, options.approximations, lineNumber,
+                   options.surdTrace);
     return true;
 }
 
@@ -96,8 +97,9 @@ bool ExpandBatchLine(std::string_view line, std::uint64_t lineNumber, const Exac
         WriteJsonError(out, lineNumber, error);
         return false;
     }
-    const exact::ExactExpansion expansion(*input, options.variant, options.maxSteps);
-    WriteExactJson(out, expansion, options.Fields(), options.convergents, lineNumber, options.surdTrace);
+    const exact::ExactExpansion expansion(*input, options.Algorithm(), options.maxSteps);
+    WriteExactJson(out, expansion, options.Fields(), options.convergents, options.approximations, lineNumber,
+                   options.surdTrace);
     return true;
 }
 

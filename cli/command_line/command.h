@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/exact_mode/approximation_request.h"
 #include "cli/export/export_options.h"
 #include "cli/json/exact_fields.h"
+#include "exact/exact_expansion.h"
 
 namespace tamsel {
 
@@ -31,7 +33,6 @@ struct ExactOptions {
     bool trace = false;
     bool surdTrace = false;   // --trace=surd: each complete quotient as the number it is
     bool expression = false;  // one expression instead of four numbers (--expr)
-    bool nearest = false;     // --from: the list is a nearest-integer expansion
     std::uint64_t maxSteps = kDefaultMaxSteps;
     std::uint64_t convergents = kDefaultConvergents;
     std::optional<FieldSet> fields;
@@ -40,9 +41,23 @@ struct ExactOptions {
     bool quiet = false;
     // The batch's input files in order ("-": standard input); none: standard input.
     std::vector<std::string> files;
+    ApproximationRequest approximations;
 
-    // The keys a JSON result keeps: those of --fields, or the default set.
-    FieldSet Fields() const { return fields ? *fields : FieldSet::Default(trace); }
+    // The keys a JSON result keeps: those of --fields, or the default set
+    // with the keys of the options given.
+    FieldSet Fields() const {
+        if (fields) return *fields;
+        FieldSet set = FieldSet::Default(trace);
+        if (approximations.errors) set.Add(ExactField::Errors);
+        if (approximations.semiconvergents) set.Add(ExactField::Semiconvergents);
+        if (approximations.best) set.Add(ExactField::Best);
+        if (approximations.digits) set.Add(ExactField::Digits);
+        return set;
+    }
+    exact::ExpansionAlgorithm Algorithm() const {
+        if (approximations.nearest) return exact::ExpansionAlgorithm::Nearest;
+        return variant ? exact::ExpansionAlgorithm::Variant : exact::ExpansionAlgorithm::Regular;
+    }
 };
 
 // One call of tamsel-cli, read completely before anything runs.

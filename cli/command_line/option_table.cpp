@@ -79,6 +79,22 @@ std::string ApplyDepth(Command& command, const std::string& value) {
     return "";
 }
 
+std::string ApplyBest(Command& command, const std::string& value) {
+    const std::optional<mpz_class> number = exact::ReadWholeNumber(value);
+    if (!number || *number < 1) {
+        return "--best erwartet einen größten Nenner von mindestens 1, nicht " + QuotedForMessage(value);
+    }
+    command.options.approximations.best = *number;
+    return "";
+}
+
+std::string ApplyDigits(Command& command, const std::string& value) {
+    std::uint64_t digits = 0;
+    std::string error = ReadCount("--digits", value, 0, kMostDigits, digits);
+    command.options.approximations.digits = digits;
+    return error;
+}
+
 }  // namespace
 
 // How to add an option: add one row below, where --help should list it,
@@ -146,10 +162,6 @@ const std::vector<OptionRow>& OptionTable() {
                  "von der Standardeingabe",
          .apply = [](Command& c, const std::string&) { c.mode = Mode::From; return std::string(); },
          .early = true},
-        {.longName = "--nearest", .modes = kFromMode,
-         .help = "mit --from: die Liste als Entwicklung zur nächsten ganzen Zahl lesen,\n"
-                 "mit Vorzeichen wie [2; -3, -3]",
-         .apply = [](Command& c, const std::string&) { c.options.nearest = true; return std::string(); }},
         {.longName = "--max-steps", .valueName = "N", .modes = kExactMode | kBatchMode,
          .defaultText = std::to_string(kDefaultMaxSteps),
          .help = "höchstens N Schritte, 1 bis " + std::to_string(exact::kMostSteps),
@@ -162,6 +174,25 @@ const std::vector<OptionRow>& OptionTable() {
          .help = "die Parameter jeder quadratischen Irrationalität zeigen; --trace=surd\n"
                  "zeigt jeden vollständigen Quotienten als Zahl (P + √D)/Q",
          .apply = ApplyTrace, .optionalValue = "surd"},
+        {.longName = "--nearest", .modes = kExactMode | kBatchMode | kFromMode,
+         .help = "mit dem nächsten Ganzen entwickeln; spätere Teilnenner mit dem\n"
+                 "Vorzeichen des Zählers vor ihnen; mit --from die Liste so lesen",
+         .apply = [](Command& c, const std::string&) { c.options.approximations.nearest = true; return std::string(); }},
+        {.longName = "--best", .valueName = "Q", .modes = kExactMode | kBatchMode,
+         .help = "beste Näherungen erster und zweiter Art mit Nenner bis Q",
+         .apply = ApplyBest},
+        {.longName = "--semiconvergents", .modes = kExactMode | kBatchMode,
+         .help = "Näherungsbrüche mit Zwischenbrüchen, die besten markiert",
+         .apply = [](Command& c, const std::string&) {
+             c.options.approximations.semiconvergents = true;
+             return std::string();
+         }},
+        {.longName = "--errors", .modes = kExactMode | kBatchMode,
+         .help = "zu jedem Bruch |x - p/q| auf drei geltende Ziffern",
+         .apply = [](Command& c, const std::string&) { c.options.approximations.errors = true; return std::string(); }},
+        {.longName = "--digits", .valueName = "N", .modes = kExactMode | kBatchMode,
+         .help = "x auf N Stellen nach dem Punkt abgeschnitten, 0 bis " + std::to_string(kMostDigits),
+         .apply = ApplyDigits},
         {.longName = "--fields", .valueName = "LISTE", .modes = kExactMode | kBatchMode,
          .help = "nur diese JSON-Schlüssel, etwa inputs,periodLength",
          .apply = ApplyFields},

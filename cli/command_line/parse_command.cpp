@@ -47,6 +47,10 @@ std::string CheckCombination(const Command& command, const std::vector<const Opt
         return "--svg - und --tex können nicht beide auf die Standardausgabe schreiben";
     }
     const ExactOptions& options = command.options;
+    if (options.variant && options.approximations.nearest) return "--variant und --nearest schließen einander aus";
+    if (options.approximations.nearest && exports.svgFile) {
+        return "--svg zeichnet die Entwicklung mit dem nächsten Ganzen nicht; --tex schreibt sie";
+    }
     if (command.mode != Mode::Batch) {
         if (options.json && ExportReplacesUsualOutput(exports)) {
             return "--json und eine Ausgabe von --tex oder --svg - schließen einander aus";
@@ -54,7 +58,6 @@ std::string CheckCombination(const Command& command, const std::vector<const Opt
         if (options.fields && !options.json) return "--fields gilt nur mit --json oder --batch";
         if (options.fields && options.fields->Has(ExactField::Line)) return "das Feld „line“ gibt es nur mit --batch";
         if (command.mode == Mode::From) {
-            if (options.nearest && options.variant) return "--variant und --nearest schließen einander aus";
             if (command.numbers.size() != 1) return "es wird genau ein Kettenbruch erwartet (in Anführungszeichen)";
         } else if (options.expression) {
             if (command.numbers.size() != 1) return "es wird genau ein Ausdruck erwartet (in Anführungszeichen)";

@@ -31,14 +31,16 @@ ExitStatus RunExactMode(const Command& command, std::ostream& out, std::ostream&
         if (!input) return WrongCall(err, Mode::Exact, error);
     }
 
-    const exact::ExactExpansion expansion(*input, options.variant, options.maxSteps);
+    const exact::ExactExpansion expansion(*input, options.Algorithm(), options.maxSteps);
     try {
         if (!ExportReplacesUsualOutput(exports)) {
             if (options.json) {
-                WriteExactJson(out, expansion, options.Fields(), options.convergents, 0, options.surdTrace);
+                WriteExactJson(out, expansion, options.Fields(), options.convergents, options.approximations, 0,
+                               options.surdTrace);
             } else {
                 if (options.expression) out << "x = " << QuadraticText(*input) << '\n';
-                WriteExactPlain(out, expansion, options.convergents, options.trace, options.surdTrace);
+                WriteExactPlain(out, expansion, options.convergents, options.trace, options.approximations,
+                                options.surdTrace);
             }
         }
     } catch (const OutputFailed&) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/command_line/output_failure.h"
+#include "cli/exact_mode/approximation_output.h"
 #include "cli/exact_mode/exact_trace.h"
 #include "exact/convergents.h"
 #include "notation/bracket_notation.h"
@@ -57,7 +58,7 @@ std::string SummaryLine(const exact::WalkSummary& summary) {
 }  // namespace
 
 void WriteExactPlain(std::ostream& out, const exact::ExactExpansion& expansion, std::uint64_t convergents, bool trace,
-                     bool surdTrace) {
+                     const ApproximationRequest& approximations, bool surdTrace) {
     StreamTextHolder box(out, StreamTextHolder::LineEnd::Newline);
     exact::QuotientList kept(std::max(convergents, kKeptQuotients));
     BracketSink sink(box, kept, out);
@@ -87,10 +88,13 @@ void WriteExactPlain(std::ostream& out, const exact::ExactExpansion& expansion, 
         out << "\nApproximierende Brüche:\n";
         std::uint64_t written = 0;
         exact::ForEachConvergent(expansion, summary, kept, convergents, [&](const mpz_class& p, const mpz_class& q) {
-            out << "  " << p << '/' << q << '\n';
+            out << "  " << p << '/' << q;
+            if (approximations.errors) out << "  Fehler " << ErrorText(expansion, p, q);
+            out << '\n';
             if (++written % 4096 == 0) ThrowIfFailed(out);
         });
     }
+    WritePlainApproximations(out, expansion, approximations, convergents);
     if (surdTrace) {
         out << "\nVollständige Quotienten:\n";
         WritePlainSurdTrace(out, expansion);

@@ -130,7 +130,7 @@ void WriteSurdTrace(std::ostream& out, const exact::ExactExpansion& expansion) {
     const exact::QuadraticNumber x = exact::QuadraticNumber::Make(typed.koeff, typed.wurzel, typed.abs, typed.nenner);
     const mpz_class& n = x.Nenner();
     const exact::ExactInput widened{x.Koeff() * n, x.Wurzel(), x.Abs() * n, n * n};
-    const exact::ExactExpansion walk(widened, expansion.Variant(), expansion.MaxSteps());
+    const exact::ExactExpansion walk(widened, expansion.Algorithm(), expansion.MaxSteps());
     const mpz_class d = x.Koeff() * x.Koeff() * x.Wurzel() * n * n;
     SurdSink<Format> sink(d, out);
     walk.Walk(sink);

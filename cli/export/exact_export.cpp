@@ -41,6 +41,7 @@ ExportedExpansion ExportOfExactRun(const exact::ExactExpansion& expansion, std::
     if (summary.end == exact::WalkEnd::Period) exported.periodStart = static_cast<std::int64_t>(summary.periodStart);
     exported.rational = summary.end == exact::WalkEnd::Rational;
     exported.variant = expansion.Variant();
+    exported.nearest = expansion.Algorithm() == exact::ExpansionAlgorithm::Nearest;
     exact::ForEachConvergent(expansion, summary, first, fractions, [&](const mpz_class& p, const mpz_class& q) {
         exported.fractions.push_back({p, q});
     });

@@ -67,7 +67,7 @@ ExitStatus RunFromMode(const Command& command, std::istream& in, std::ostream& o
     }
     request.json = command.options.json;
     if (command.options.variant) request.kind = exact::ExpansionKind::Variant;
-    if (command.options.nearest) request.kind = exact::ExpansionKind::Nearest;
+    if (command.options.approximations.nearest) request.kind = exact::ExpansionKind::Nearest;
     return RunFrom(request, out, err);
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "cli/command_line/output_failure.h"
+#include "cli/exact_mode/approximation_output.h"
 #include "cli/exact_mode/exact_plain.h"
 #include "cli/exact_mode/exact_trace.h"
 #include "cli/json/json_integer.h"
@@ -64,9 +65,10 @@ void WriteCount(std::ostream& out, bool known, std::uint64_t count) {
 }  // namespace
 
 void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, const FieldSet& fields,
-                    std::uint64_t convergents, std::uint64_t line, bool surdTrace) {
+                    std::uint64_t convergents, const ApproximationRequest& approximations, std::uint64_t line,
+                    bool surdTrace) {
     const bool listsQuotients = fields.Has(ExactField::Quotients) || fields.Has(ExactField::Period);
-    const bool listsConvergents = fields.Has(ExactField::Convergents);
+    const bool listsConvergents = fields.Has(ExactField::Convergents) || fields.Has(ExactField::Errors);
     std::uint64_t keep = 0;
     if (listsConvergents) keep = convergents;
     if (listsQuotients) keep = std::max(keep, kKeptQuotients);
@@ -124,6 +126,18 @@ void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, c
         });
         out << ']';
     }
+    if (object.Key(ExactField::Errors)) {
+        out << '[';
+        std::uint64_t written = 0;
+        exact::ForEachConvergent(expansion, summary, kept, convergents, [&](const mpz_class& p, const mpz_class& q) {
+            out << (written == 0 ? "\"" : ",\"") << ErrorText(expansion, p, q) << '"';
+            if (++written % 4096 == 0) ThrowIfFailed(out);
+        });
+        out << ']';
+    }
+    if (object.Key(ExactField::Semiconvergents)) WriteJsonSemiconvergents(out, expansion, approximations, convergents);
+    if (object.Key(ExactField::Best)) WriteJsonBest(out, expansion, approximations);
+    if (object.Key(ExactField::Digits)) WriteJsonDigits(out, expansion, approximations);
     if (object.Key(ExactField::Trace)) {
         if (surdTrace) {
             WriteJsonSurdTrace(out, expansion);

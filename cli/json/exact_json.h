@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/exact_mode/approximation_request.h"
 #include "cli/json/exact_fields.h"
 #include "exact/exact_expansion.h"
 
@@ -16,10 +17,13 @@ namespace tamsel {
 // "quotients" (before the period), "period", "periodStart" and
 // "periodLength" (null unless the period closed), "steps", "end"
 // ("rational", "period" or "step-limit"), "convergents" (up to
-// `convergents` [p, q] pairs) and "trace" (with `surdTrace` the complete
-// quotients as [P, D, Q, k]). Whole numbers beyond 2^53 are strings of digits.
+// `convergents` [p, q] pairs), "errors" (|x - p/q| of each of them as
+// text), "semiconvergents", "best" and "digits" (see approximation_output.h)
+// and "trace" (with `surdTrace` the complete quotients as [P, D, Q, k]).
+// Whole numbers beyond 2^53 are strings of digits.
 void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, const FieldSet& fields,
-                    std::uint64_t convergents, std::uint64_t line = 0, bool surdTrace = false);
+                    std::uint64_t convergents, const ApproximationRequest& approximations = {}, std::uint64_t line = 0,
+                    bool surdTrace = false);
 
 // {"line": line, "error": message} on one line.
 void WriteJsonError(std::ostream& out, std::uint64_t line, const std::string& message);

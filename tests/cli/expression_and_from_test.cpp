@@ -155,6 +155,7 @@ TEST(FromCli, RoundTripsThroughTheBracketLine) {
     } algorithms[] = {
         {"regular", {}},
         {"variant", {"--variant"}},
+        {"nearest", {"--nearest"}},
     };
     gmp_randclass random(gmp_randinit_default);
     random.seed(17);
