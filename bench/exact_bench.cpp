@@ -3,7 +3,7 @@
 // in PARI/GP timed in the same run where gp is installed (counter
 // "gp_over_tamsel": how many times longer gp takes; both must give the same
 // steps and period), and the walks of all square roots up to 100000 on one
-// thread.
+// thread, and the way back from the period's line to its value.
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +14,8 @@
 #include <string>
 
 #include "exact/exact_expansion.h"
+#include "exact/expansion_line.h"
+#include "exact/expansion_value.h"
 
 namespace tamsel::exact {
 namespace {
@@ -133,6 +135,35 @@ void BM_AllSquareRootsTo100000(benchmark::State& state) {
     state.counters["periodLengths"] = static_cast<double>(periods);
 }
 BENCHMARK(BM_AllSquareRootsTo100000)->Unit(benchmark::kMillisecond);
+
+// The way back from that period: its line "[1000000; (...)]" read and its
+// value found (the steps multiplied as a balanced tree, the period's
+// equation without its common factor); the value must be sqrt(10^12 + 39).
+void BM_WayBackFromSqrt1e12Plus39(benchmark::State& state) {
+    const ExactExpansion expansion = SquareRoot("1000000000039", kMostSteps);
+    struct Line : QuotientSink {
+        void Quotient(std::int64_t k) {
+            text += std::to_string(k) + (first ? "; (" : ", ");
+            first = false;
+        }
+        void Quotient(const mpz_class& k) { Quotient(static_cast<std::int64_t>(k.get_si())); }
+        std::string text = "[";
+        bool first = true;
+    } line;
+    expansion.Walk(line);
+    line.text.resize(line.text.size() - 2);
+    line.text += ")]";
+    bool right = false;
+    for (auto _ : state) {
+        const auto written = ReadExpansionLine(line.text);
+        const auto value = ExpansionValue(std::get<WrittenExpansion>(written), ExpansionKind::Usual);
+        const QuadraticNumber& x = std::get<QuadraticNumber>(value);
+        right = x.Koeff() == 1 && x.Wurzel() == mpz_class("1000000000039") && x.IsRational() == false;
+    }
+    if (!right) state.SkipWithError("the way back gives another value");
+    state.counters["bytes"] = static_cast<double>(line.text.size());
+}
+BENCHMARK(BM_WayBackFromSqrt1e12Plus39)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tamsel::exact

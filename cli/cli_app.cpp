@@ -12,6 +12,7 @@
 #include "cli/command_line/parse_command.h"
 #include "cli/exact_mode/exact_command.h"
 #include "cli/pell/pell_command.h"
+#include "cli/from_mode/from_command.h"
 #include "cli/window_mode/window_command.h"
 
 namespace tamsel {
@@ -49,6 +50,7 @@ ExitStatus Run(const std::vector<std::string>& args, std::istream& in, std::ostr
             if (command.pell) return RunPellBatch(command, in, out, err);
             return RunBatchMode(command.options, in, out, err);
         case Mode::Pell: return RunPellMode(command, out, err);
+        case Mode::From: return RunFromMode(command, in, out, err);
     }
     return ExitStatus::WrongCall;
 }

@@ -5,6 +5,7 @@
 
 #include "exact/exact_input.h"
 #include "exact/expansion_walk.h"
+#include "exact/nearest_walk.h"
 #include "exact/quotient_list.h"
 #include "exact/quotient_sink.h"
 #include "exact/start_value.h"
@@ -12,36 +13,45 @@
 
 namespace tamsel::exact {
 
+// The three algorithms: the floor, the ceiling (the variant) and the
+// nearest integer at each step.
+enum class ExpansionAlgorithm { Regular, Variant, Nearest };
+
 // One exact expansion: the input, the algorithm and the step limit. Each
 // Walk goes through the expansion from its start; the walks are
 // deterministic, so a later one gives the same quotients as the first.
 class ExactExpansion {
 public:
     // The input must be without fault (FindInputFault).
+    ExactExpansion(const ExactInput& input, ExpansionAlgorithm algorithm, std::uint64_t maxSteps)
+        : input_(input), start_(ToStartValue(input)), algorithm_(algorithm), maxSteps_(maxSteps) {}
     ExactExpansion(const ExactInput& input, bool variant, std::uint64_t maxSteps)
-        : input_(input), start_(ToStartValue(input)), variant_(variant), maxSteps_(maxSteps) {}
+        : ExactExpansion(input, variant ? ExpansionAlgorithm::Variant : ExpansionAlgorithm::Regular, maxSteps) {}
 
     const ExactInput& Input() const { return input_; }
     const StartValue& Start() const { return start_; }
-    bool Variant() const { return variant_; }
+    ExpansionAlgorithm Algorithm() const { return algorithm_; }
+    bool Variant() const { return algorithm_ == ExpansionAlgorithm::Variant; }
     std::uint64_t MaxSteps() const { return maxSteps_; }
     bool IsRational() const { return std::holds_alternative<RationalStart>(start_); }
 
     template <class Sink>
     WalkSummary Walk(Sink& sink) const {
-        return WalkExpansion(start_, variant_, maxSteps_, sink);
+        return WalkUpTo(maxSteps_, sink);
     }
 
     // Walks at most `steps` steps.
     template <class Sink>
     WalkSummary WalkUpTo(std::uint64_t steps, Sink& sink) const {
-        return WalkExpansion(start_, variant_, steps < maxSteps_ ? steps : maxSteps_, sink);
+        const std::uint64_t limit = steps < maxSteps_ ? steps : maxSteps_;
+        if (algorithm_ == ExpansionAlgorithm::Nearest) return WalkNearest(start_, limit, sink);
+        return WalkExpansion(start_, Variant(), limit, sink);
     }
 
 private:
     ExactInput input_;
     StartValue start_;
-    bool variant_;
+    ExpansionAlgorithm algorithm_;
     std::uint64_t maxSteps_;
 };
 

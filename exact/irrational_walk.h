@@ -17,9 +17,9 @@
 
 #include <cstdint>
 
-#include "exact/big_tier.h"
-#include "exact/machine_tier.h"
 #include "exact/start_value.h"
+#include "exact/tier_walk.h"
+#include "exact/tier_widths.h"
 #include "exact/walk_summary.h"
 
 namespace tamsel::exact {
@@ -28,54 +28,63 @@ namespace detail {
 
 enum class Tier { Bits64, Bits128, Big };
 
+using BigState = TierState<mpz_class>;
+
 inline bool Roomy(const BigState& x, unsigned bits) {
     return MagnitudeBelow(x.p, bits) && MagnitudeBelow(x.q, bits) && MagnitudeBelow(x.before, bits);
 }
 
 template <class T>
-MachineState<T> ToMachine(const BigState& x) {
+TierState<T> ToMachine(const BigState& x) {
     return {static_cast<T>(ToInt128(x.p)), static_cast<T>(ToInt128(x.q)), static_cast<T>(ToInt128(x.before))};
 }
 
 template <class T>
-void FromMachine(const MachineState<T>& x, BigState& big) {
+void FromMachine(const TierState<T>& x, BigState& big) {
     AssignInt128(big.p, x.p);
     AssignInt128(big.q, x.q);
     AssignInt128(big.before, x.before);
 }
 
+// Walks in the narrowest tier that holds the values.
 template <bool kVariant, class Sink>
-void RunTiers(BigState& x, const mpz_class& s, IrrationalProgress& w, Sink& sink) {
-    if constexpr (Sink::kWantsStates) {
-        RunBigTier<kVariant>(x, s, w, sink, false);
-        return;
-    }
-    const bool sIn64 = MagnitudeBelow(s, 60);
-    const bool sIn128 = MagnitudeBelow(s, 124);
+void RunNarrowestTiers(BigState& x, const mpz_class& s, IrrationalProgress& w, Sink& sink) {
+    const bool sIn64 = MagnitudeBelow(s, kRoomyIn64);
+    const bool sIn128 = MagnitudeBelow(s, kRoomyIn128);
     const auto narrowest = [&] {
-        if (sIn64 && Roomy(x, 60)) return Tier::Bits64;
-        if (sIn128 && Roomy(x, 124)) return Tier::Bits128;
+        if (sIn64 && Roomy(x, kRoomyIn64)) return Tier::Bits64;
+        if (sIn128 && Roomy(x, kRoomyIn128)) return Tier::Bits128;
         return Tier::Big;
     };
     Tier tier = narrowest();
     for (;;) {
         TierExit exit = TierExit::Done;
         if (tier == Tier::Bits64) {
-            MachineState<std::int64_t> machine = ToMachine<std::int64_t>(x);
-            exit = RunMachineTier<kVariant>(machine, static_cast<std::int64_t>(ToInt128(s)), w, sink, false);
+            TierState<std::int64_t> machine = ToMachine<std::int64_t>(x);
+            exit = RunTier<kVariant>(machine, static_cast<std::int64_t>(ToInt128(s)), w, sink, false);
             FromMachine(machine, x);
             // A step that does not fit in 64 bits is taken in 128 bits.
             tier = sIn128 ? Tier::Bits128 : Tier::Big;
         } else if (tier == Tier::Bits128) {
-            MachineState<Int128> machine = ToMachine<Int128>(x);
-            exit = RunMachineTier<kVariant>(machine, ToInt128(s), w, sink, sIn64);
+            TierState<Int128> machine = ToMachine<Int128>(x);
+            exit = RunTier<kVariant>(machine, ToInt128(s), w, sink, sIn64);
             FromMachine(machine, x);
             tier = exit == TierExit::Shrink ? Tier::Bits64 : Tier::Big;
         } else {
-            exit = RunBigTier<kVariant>(x, s, w, sink, sIn128);
+            exit = RunTier<kVariant>(x, s, w, sink, sIn128);
             tier = narrowest();
         }
         if (exit == TierExit::Done) return;
+    }
+}
+
+// A sink that wants the states sees them in big integers throughout.
+template <bool kVariant, class Sink>
+void RunTiers(BigState& x, const mpz_class& s, IrrationalProgress& w, Sink& sink) {
+    if constexpr (Sink::kWantsStates) {
+        RunTier<kVariant>(x, s, w, sink, false);
+    } else {
+        RunNarrowestTiers<kVariant>(x, s, w, sink);
     }
 }
 

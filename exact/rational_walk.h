@@ -13,6 +13,7 @@
 
 #include "exact/machine_integer.h"
 #include "exact/start_value.h"
+#include "exact/tier_widths.h"
 #include "exact/walk_summary.h"
 
 namespace tamsel::exact {
@@ -44,7 +45,7 @@ WalkSummary WalkRational(const RationalStart& start, bool variant, std::uint64_t
     mpz_class p = start.p, q = start.q, k, rest;
     for (;;) {
         if constexpr (!Sink::kWantsStates) {
-            if (MagnitudeBelow(p, 62) && MagnitudeBelow(q, 62)) break;
+            if (MagnitudeBelow(p, detail::kEuclidIn64) && MagnitudeBelow(q, detail::kEuclidIn64)) break;
         }
         if constexpr (Sink::kWantsStates) sink.State(p, q);
         if (summary.steps == maxSteps) {

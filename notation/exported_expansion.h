@@ -39,6 +39,9 @@ struct ExportedExpansion {
     mpz_class lastQuotient = 0;
     // The number expanded, when the run knows it; the LaTeX names it.
     std::optional<ExpandedNumber> number = std::nullopt;
+    // Whether the nearest integer was pulled out: the later quotients carry
+    // the sign of the numerator before them (x = 2 - 1/(3 - 1/3) is 2, -3, -3).
+    bool nearest = false;
 
     std::uint64_t Length() const { return length ? *length : quotients.size(); }
     // The quotient of step i (1-based): a kept one, or the last.

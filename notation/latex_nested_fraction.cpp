@@ -36,7 +36,12 @@ public:
     }
 
 private:
-    const mpz_class& K(std::size_t i) const { return e_.ContinuedQuotient(i); }
+    // The quotient as the fraction shows it: in the nearest-integer expansion
+    // a later quotient's sign stands before its fraction instead.
+    mpz_class K(std::size_t i) const {
+        const mpz_class& k = e_.ContinuedQuotient(i);
+        return e_.nearest && i > 1 ? mpz_class(abs(k)) : k;
+    }
     double Width(std::size_t i) const { return NumberWidth(K(i)); }
     std::string Sign(std::size_t i) const { return std::string(" ") + SignAfterLevel(e_, i) + " "; }
 
@@ -66,7 +71,12 @@ private:
 
 }  // namespace
 
-const char* SignAfterLevel(const ExportedExpansion& e, std::size_t) { return e.variant ? "-" : "+"; }
+const char* SignAfterLevel(const ExportedExpansion& e, std::size_t level) {
+    if (!e.nearest) return e.variant ? "-" : "+";
+    // The sign of the next quotient; unknown after the last one walked.
+    if (level >= e.Length() && !e.HasPeriod()) return "\\pm";
+    return sgn(e.ContinuedQuotient(level + 1)) < 0 ? "-" : "+";
+}
 
 std::string NestedFractionLatex(const ExportedExpansion& e, std::size_t levels, bool endsExactly,
                                 const LeftSide& start) {

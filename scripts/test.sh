@@ -29,8 +29,8 @@ ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 echo "== Fuzzer (${fuzz_seconds} s je Ziel)"
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMSEL_FUZZ=ON -DTAMSEL_SANITIZE=ON \
   -DTAMSEL_BUILD_TESTS=OFF -DTAMSEL_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build build-fuzz -j"$jobs" --target fuzz_read_input_number fuzz_run fuzz_exact
-for target in read_input_number run exact; do
+cmake --build build-fuzz -j"$jobs" --target fuzz_expression fuzz_read_input_number fuzz_run fuzz_exact
+for target in expression read_input_number run exact; do
   corpus=$(mktemp -d)
   cp tests/fuzz/corpus/"${target/_number/}"/* "$corpus"/
   ASAN_OPTIONS=detect_leaks=0 build-fuzz/bin/fuzz_"$target" -max_total_time="$fuzz_seconds" -timeout=10 \

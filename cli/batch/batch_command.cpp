@@ -15,6 +15,7 @@
 #include "cli/batch/ordered_workers.h"
 #include "cli/command_line/messages.h"
 #include "cli/command_line/output_failure.h"
+#include "cli/exact_mode/expression_argument.h"
 #include "cli/exact_mode/whole_argument.h"
 #include "cli/json/exact_json.h"
 #include "cli/memory_exhaustion.h"
@@ -76,6 +77,29 @@ bool ExpandChunk(const Chunk& chunk, const ExactOptions& options, OrderedOutput&
     return failed;
 }
 
+// The JSON object of one answered line; with a file named, "file" and
+// "line" lead it.
+void WriteAnswer(std::ostream& out, const exact::ExactExpansion& expansion, const BatchPlace& place,
+                 const ExactOptions& options) {
+    FieldSet fields = options.Fields();
+    if (place.file != nullptr) fields.Add(ExactField::Line);
+    WriteExactJson(out, expansion, fields, options.convergents, options.approximations, place.line,
+                   options.surdTrace, place.file);
+}
+
+// A line of --batch --expr: an error object with the column of the problem.
+bool ExpandExpressionLine(std::string_view line, const BatchPlace& place, const ExactOptions& options,
+                          std::ostream& out) {
+    const std::variant<exact::ExactInput, TextRefusal> read = ReadExpressionText(line);
+    if (const auto* refusal = std::get_if<TextRefusal>(&read)) {
+        WriteJsonError(out, place.line, refusal->message, refusal->code, place.file, refusal->column);
+        return false;
+    }
+    const exact::ExactExpansion expansion(std::get<exact::ExactInput>(read), options.Algorithm(), options.maxSteps);
+    WriteAnswer(out, expansion, place, options);
+    return true;
+}
+
 unsigned ThreadCount(const ExactOptions& options) {
     if (options.threads > 0) return options.threads;
     const unsigned cores = std::thread::hardware_concurrency();
@@ -101,6 +125,7 @@ bool ExpandBatchLine(std::string_view line, const BatchPlace& place, const Exact
     if (comment != std::string_view::npos) line = line.substr(0, comment);
     const std::vector<std::string_view> words = Words(line);
     if (words.empty()) return true;
+    if (options.expression) return ExpandExpressionLine(line, place, options, out);
 
     std::string error;
     if (words.size() != 4) {
@@ -116,10 +141,8 @@ bool ExpandBatchLine(std::string_view line, const BatchPlace& place, const Exact
         WriteErrorObject(out, place, error, RefusalOfNumbers(texts));
         return false;
     }
-    const exact::ExactExpansion expansion(*input, options.variant, options.maxSteps);
-    FieldSet fields = options.Fields();
-    if (place.file != nullptr) fields.Add(ExactField::Line);
-    WriteExactJson(out, expansion, fields, options.convergents, place.line, place.file);
+    const exact::ExactExpansion expansion(*input, options.Algorithm(), options.maxSteps);
+    WriteAnswer(out, expansion, place, options);
     return true;
 }
 

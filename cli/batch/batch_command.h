@@ -41,9 +41,10 @@ struct BatchPlace {
 };
 
 // Expands one input line of a batch and appends its JSON object (or, for a
-// bad line, {"line": ..., "error": ..., "code": ...}) with its line end to
-// `out`. Empty lines and comments (from "#" on) give nothing. Returns false
-// for a bad line.
+// bad line, {"line": ..., "error": ..., "code": ...}, with "column" for an
+// expression) with its line end to `out`; with options.expression the line
+// is one expression instead of four numbers. Empty lines and comments (from
+// "#" on) give nothing. Returns false for a bad line.
 bool ExpandBatchLine(std::string_view line, const BatchPlace& place, const ExactOptions& options, std::ostream& out);
 
 // tamsel-cli --batch: reads KOEFF WURZEL ABS NENNER per line from the

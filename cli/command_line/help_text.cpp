@@ -27,6 +27,7 @@ std::string NameColumn(const OptionRow& row) {
     if (row.shortName != 0) names = std::string("-") + row.shortName + ", ";
     names += row.longName;
     if (!row.valueName.empty()) names += " " + row.valueName;
+    if (!row.optionalValue.empty()) names += "[=" + row.optionalValue + "]";
     return names;
 }
 
@@ -63,7 +64,8 @@ std::string UsageLine(Mode mode, const std::string& lead) {
             exports = true;
             continue;
         }
-        words.push_back("[" + row.longName + (row.valueName.empty() ? "" : " " + row.valueName) + "]");
+        const std::string optional = row.optionalValue.empty() ? "" : "[=" + row.optionalValue + "]";
+        words.push_back("[" + row.longName + (row.valueName.empty() ? "" : " " + row.valueName) + optional + "]");
     }
     if (exports) words.push_back("[EXPORT]");
     words.push_back(modeRow.operands);
@@ -91,6 +93,8 @@ std::string HelpText() {
         "Entwickelt x = (KOEFF * Wurzel(WURZEL) + ABS) / NENNER in einen Kettenbruch.\n"
         "Ohne --exact wie das Fenster: jede Zahl wird gelesen wie der Text des zugehörigen\n"
         "Eingabefelds, mit den Grenzen des Fensters (100 Schritte, 32 Bit, 2^53).\n"
+        "Mit --exact auch aus einem Ausdruck wie '(1+sqrt(5))/2'; mit --from der Weg zurück\n"
+        "vom Kettenbruch zum genauen Wert.\n"
         "\n";
     Section section = Section::General;
     for (const OptionRow& row : OptionTable()) {

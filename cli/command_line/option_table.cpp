@@ -80,6 +80,13 @@ std::string ApplySize(Command& command, const std::string& value) {
     return "";
 }
 
+std::string ApplyTrace(Command& command, const std::string& value) {
+    if (!value.empty() && value != "surd") return "--trace kennt nur den Wert surd, nicht " + QuotedForMessage(value);
+    command.options.trace = true;
+    command.options.surdTrace = !value.empty();
+    return "";
+}
+
 std::string ApplyDepth(Command& command, const std::string& value) {
     const std::optional<int> depth = ReadPositiveNumber(value, kMaxLatexDepth);
     if (!depth) {
@@ -88,6 +95,22 @@ std::string ApplyDepth(Command& command, const std::string& value) {
     }
     command.exports.depth = *depth;
     return "";
+}
+
+std::string ApplyBest(Command& command, const std::string& value) {
+    const std::optional<mpz_class> number = exact::ReadWholeNumber(value);
+    if (!number || *number < 1) {
+        return "--best erwartet einen größten Nenner von mindestens 1, nicht " + QuotedForMessage(value);
+    }
+    command.options.approximations.best = *number;
+    return "";
+}
+
+std::string ApplyDigits(Command& command, const std::string& value) {
+    std::uint64_t digits = 0;
+    std::string error = ReadCount("--digits", value, 0, kMostDigits, digits);
+    command.options.approximations.digits = digits;
+    return error;
 }
 
 }  // namespace
@@ -142,6 +165,21 @@ const std::vector<OptionRow>& OptionTable() {
                  "ist die Standardeingabe",
          .apply = [](Command& c, const std::string&) { c.mode = Mode::Batch; return std::string(); },
          .early = true},
+        {.longName = "--expr", .modes = kExactMode | kBatchMode,
+         .help = "x als ein Ausdruck wie '(1+sqrt(5))/2', '1/(2+√3)' oder '2√3' statt\n"
+                 "vier Zahlen (auch --exact AUSDRUCK); mit --batch ein Ausdruck je Zeile",
+         .apply = [](Command& c, const std::string&) {
+             if (c.mode == Mode::Window) c.mode = Mode::Exact;
+             c.options.expression = true;
+             return std::string();
+         },
+         .early = true},
+        {.longName = "--from", .modes = kFromMode,
+         .help = "den genauen Wert eines Kettenbruchs wie '[2; (1, 1, 1, 4)]' oder der\n"
+                 "Zeile 'x = [ 2; 1, 1, 1, 4   Periode 1 1 1 4 ]' ausgeben; - liest ihn\n"
+                 "von der Standardeingabe",
+         .apply = [](Command& c, const std::string&) { c.mode = Mode::From; return std::string(); },
+         .early = true},
         {.longName = "--max-steps", .valueName = "N", .modes = kExactMode | kBatchMode | kPellMode,
          .defaultText = std::to_string(kDefaultMaxSteps),
          .help = "höchstens N Schritte, 1 bis " + std::to_string(exact::kMostSteps),
@@ -151,8 +189,28 @@ const std::vector<OptionRow>& OptionTable() {
          .help = "N approximierende Brüche",
          .apply = ApplyConvergents},
         {.longName = "--trace", .modes = kExactMode | kBatchMode,
-         .help = "die Parameter jeder quadratischen Irrationalität zeigen",
-         .apply = [](Command& c, const std::string&) { c.options.trace = true; return std::string(); }},
+         .help = "die Parameter jeder quadratischen Irrationalität zeigen; --trace=surd\n"
+                 "zeigt jeden vollständigen Quotienten als Zahl (P + √D)/Q",
+         .apply = ApplyTrace, .optionalValue = "surd"},
+        {.longName = "--nearest", .modes = kExactMode | kBatchMode | kFromMode,
+         .help = "mit dem nächsten Ganzen entwickeln; spätere Teilnenner mit dem\n"
+                 "Vorzeichen des Zählers vor ihnen; mit --from die Liste so lesen",
+         .apply = [](Command& c, const std::string&) { c.options.approximations.nearest = true; return std::string(); }},
+        {.longName = "--best", .valueName = "Q", .modes = kExactMode | kBatchMode,
+         .help = "beste Näherungen erster und zweiter Art mit Nenner bis Q",
+         .apply = ApplyBest},
+        {.longName = "--semiconvergents", .modes = kExactMode | kBatchMode,
+         .help = "Näherungsbrüche mit Zwischenbrüchen, die besten markiert",
+         .apply = [](Command& c, const std::string&) {
+             c.options.approximations.semiconvergents = true;
+             return std::string();
+         }},
+        {.longName = "--errors", .modes = kExactMode | kBatchMode,
+         .help = "zu jedem Bruch |x - p/q| auf drei geltende Ziffern",
+         .apply = [](Command& c, const std::string&) { c.options.approximations.errors = true; return std::string(); }},
+        {.longName = "--digits", .valueName = "N", .modes = kExactMode | kBatchMode,
+         .help = "x auf N Stellen nach dem Punkt abgeschnitten, 0 bis " + std::to_string(kMostDigits),
+         .apply = ApplyDigits},
         {.longName = "--fields", .valueName = "LISTE", .modes = kExactMode | kBatchMode | kPellMode,
          .help = "nur diese JSON-Schlüssel, etwa inputs,periodLength\n"
                  "(mit --pell: diese Angaben, etwa regulator)",
@@ -227,9 +285,10 @@ const std::vector<OptionRow>& OptionTable() {
 const std::vector<ModeRow>& ModeTable() {
     static const std::vector<ModeRow> modes = {
         {Mode::Window, "", "KOEFF WURZEL ABS NENNER"},
-        {Mode::Exact, "--exact", "KOEFF WURZEL ABS NENNER"},
+        {Mode::Exact, "--exact", "KOEFF WURZEL ABS NENNER | AUSDRUCK"},
         {Mode::Batch, "--batch", "[DATEI …]"},
         {Mode::Pell, "--pell", "D"},
+        {Mode::From, "--from", "KETTENBRUCH"},
     };
     return modes;
 }

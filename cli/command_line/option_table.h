@@ -15,6 +15,7 @@ inline constexpr unsigned kWindowMode = ModeBit(Mode::Window);
 inline constexpr unsigned kExactMode = ModeBit(Mode::Exact);
 inline constexpr unsigned kBatchMode = ModeBit(Mode::Batch);
 inline constexpr unsigned kPellMode = ModeBit(Mode::Pell);
+inline constexpr unsigned kFromMode = ModeBit(Mode::From);
 inline constexpr unsigned kEveryMode = ~0u;
 
 // A mode: the option that switches it on (none for the window-faithful
@@ -47,6 +48,9 @@ struct OptionRow {
     std::string needs = {};  // an option without which this one means nothing ("--svg")
     bool early = false;      // read before every other: --help, --version, the mode switches
     std::string alias = {};  // a second long name, not shown ("--window-colors")
+    // For an option without value name that may take one after "=" only
+    // ("surd" for --trace=surd); shown as --name[=VALUE].
+    std::string optionalValue = {};
 };
 
 // Every option of every mode, in the order --help lists them. "--", which

@@ -63,6 +63,10 @@ std::string CheckCombination(const Command& command, const std::vector<const Opt
         return "--svg - und --tex können nicht beide auf die Standardausgabe schreiben";
     }
     const ExactOptions& options = command.options;
+    if (options.variant && options.approximations.nearest) return "--variant und --nearest schließen einander aus";
+    if (options.approximations.nearest && exports.svgFile) {
+        return "--svg zeichnet die Entwicklung mit dem nächsten Ganzen nicht; --tex schreibt sie";
+    }
     if (command.pell) return CheckPellCombination(command);
     if (command.mode != Mode::Batch) {
         if (options.json && ExportReplacesUsualOutput(exports)) {
@@ -70,7 +74,14 @@ std::string CheckCombination(const Command& command, const std::vector<const Opt
         }
         if (options.fields && !options.json) return "--fields gilt nur mit --json oder --batch";
         if (options.fields && options.fields->Has(ExactField::Line)) return "das Feld „line“ gibt es nur mit --batch";
-        if (command.numbers.size() != 4) return "es werden genau vier Zahlen erwartet";
+        if (command.mode == Mode::From) {
+            if (command.numbers.size() != 1) return "es wird genau ein Kettenbruch erwartet (in Anführungszeichen)";
+        } else if (options.expression) {
+            if (command.numbers.size() != 1) return "es wird genau ein Ausdruck erwartet (in Anführungszeichen)";
+        } else if (command.numbers.size() != 4) {
+            return command.mode == Mode::Exact ? "es werden genau vier Zahlen oder ein Ausdruck erwartet"
+                                               : "es werden genau vier Zahlen erwartet";
+        }
     }
     return "";
 }
@@ -117,10 +128,11 @@ ParsedCommand ParseCommandLine(const std::vector<std::string>& args) {
         const std::size_t equals = arg.find('=');
         std::string value;
         if (row->valueName.empty()) {
-            if (equals != std::string::npos) {
+            if (equals != std::string::npos && row->optionalValue.empty()) {
                 parsed.error = row->longName + " nimmt keinen Wert";
                 return parsed;
             }
+            if (equals != std::string::npos) value = arg.substr(equals + 1);
         } else if (equals != std::string::npos) {
             value = arg.substr(equals + 1);
         } else if (i + 1 < args.size()) {
@@ -137,6 +149,8 @@ ParsedCommand ParseCommandLine(const std::vector<std::string>& args) {
         command.options.files = std::move(plain);
     } else {
         command.numbers = std::move(plain);
+        // A single argument to --exact is an expression.
+        if (command.mode == Mode::Exact && command.numbers.size() == 1) command.options.expression = true;
     }
     parsed.error = CheckCombination(command, given);
     return parsed;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/command_line/output_failure.h"
+#include "cli/exact_mode/approximation_output.h"
 #include "cli/exact_mode/block_writer.h"
 #include "cli/exact_mode/exact_trace.h"
 #include "exact/convergents.h"
@@ -61,7 +62,8 @@ std::string SummaryLine(const exact::WalkSummary& summary) {
 
 }  // namespace
 
-void WriteExactPlain(std::ostream& out, const exact::ExactExpansion& expansion, std::uint64_t convergents, bool trace) {
+void WriteExactPlain(std::ostream& out, const exact::ExactExpansion& expansion, std::uint64_t convergents, bool trace,
+                     const ApproximationRequest& approximations, bool surdTrace) {
     // The fractions beyond the kept quotients walk again, so that memory
     // holds only the current ones.
     exact::QuotientList kept(kKeptQuotients);
@@ -94,12 +96,20 @@ void WriteExactPlain(std::ostream& out, const exact::ExactExpansion& expansion, 
                                          block.Integer(p);
                                          block.Char('/');
                                          block.Integer(q);
+                                         if (approximations.errors) {
+                                             block.Text("  Fehler ");
+                                             block.Text(ErrorText(expansion, p, q));
+                                         }
                                          block.Char('\n');
                                          if (++written % 4096 == 0 && block.Failed()) throw OutputFailed{};
                                      });
         }
     }
-    if (trace) {
+    WritePlainApproximations(out, expansion, approximations, convergents);
+    if (surdTrace) {
+        out << "\nVollständige Quotienten:\n";
+        WritePlainSurdTrace(out, expansion);
+    } else if (trace) {
         out << "\nParameterfolge der quadratischen Irrationalitäten:\n";
         WritePlainTrace(out, expansion);
     }

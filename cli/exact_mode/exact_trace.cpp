@@ -6,7 +6,9 @@
 #include "cli/command_line/output_failure.h"
 #include "cli/json/json_integer.h"
 #include "engine/number_text.h"
+#include "exact/quadratic_number.h"
 #include "exact/trace_parameters.h"
+#include "notation/quadratic_text.h"
 
 namespace tamsel {
 
@@ -79,6 +81,62 @@ void WriteTrace(std::ostream& out, const exact::ExactExpansion& expansion) {
     sink.Finish();
 }
 
+// Hands each complete quotient (p + sqrt(d)) / q and its quotient to a format.
+template <class Format>
+struct SurdSink : exact::QuotientSink {
+    static constexpr bool kWantsStates = true;
+
+    SurdSink(const mpz_class& root, std::ostream& stream) : d(root), out(stream), format{stream} {}
+
+    void State(const mpz_class& p, const mpz_class& q) {
+        format.Surd(p, d, q, entries == 0);
+        open = true;
+        if (++entries % 4096 == 0) ThrowIfFailed(out);
+    }
+    void Quotient(std::int64_t k) { Quotient(mpz_class(static_cast<long>(k))); }
+    void Quotient(const mpz_class& k) {
+        format.Quotient(k);
+        open = false;
+    }
+
+    const mpz_class& d;
+    std::ostream& out;
+    Format format;
+    std::uint64_t entries = 0;
+    bool open = false;
+};
+
+struct PlainSurdFormat : PlainFormat {
+    void Surd(const mpz_class& p, const mpz_class& d, const mpz_class& q, bool /*first*/) { out << SurdText(p, d, q); }
+};
+
+struct JsonSurdFormat : JsonFormat {
+    void Surd(const mpz_class& p, const mpz_class& d, const mpz_class& q, bool first) {
+        out << (first ? "[" : ",[");
+        WriteJsonInteger(out, p);
+        out << ',';
+        WriteJsonInteger(out, d);
+        out << ',';
+        WriteJsonInteger(out, q);
+    }
+};
+
+// Walks x = (k sqrt(w) + a) / n, reduced, written as (k n sqrt(w) + a n) / n^2:
+// then the walk's (p + sqrt(d)) / q has d = k^2 w n^2, and n^2 divides
+// d - (a n)^2, so no step widens it.
+template <class Format>
+void WriteSurdTrace(std::ostream& out, const exact::ExactExpansion& expansion) {
+    const exact::ExactInput& typed = expansion.Input();
+    const exact::QuadraticNumber x = exact::QuadraticNumber::Make(typed.koeff, typed.wurzel, typed.abs, typed.nenner);
+    const mpz_class& n = x.Nenner();
+    const exact::ExactInput widened{x.Koeff() * n, x.Wurzel(), x.Abs() * n, n * n};
+    const exact::ExactExpansion walk(widened, expansion.Algorithm(), expansion.MaxSteps());
+    const mpz_class d = x.Koeff() * x.Koeff() * x.Wurzel() * n * n;
+    SurdSink<Format> sink(d, out);
+    walk.Walk(sink);
+    if (sink.open) sink.format.NoQuotient();
+}
+
 }  // namespace
 
 void WritePlainTrace(std::ostream& out, const exact::ExactExpansion& expansion) {
@@ -88,6 +146,16 @@ void WritePlainTrace(std::ostream& out, const exact::ExactExpansion& expansion) 
 void WriteJsonTrace(std::ostream& out, const exact::ExactExpansion& expansion) {
     out << '[';
     WriteTrace<JsonFormat>(out, expansion);
+    out << ']';
+}
+
+void WritePlainSurdTrace(std::ostream& out, const exact::ExactExpansion& expansion) {
+    WriteSurdTrace<PlainSurdFormat>(out, expansion);
+}
+
+void WriteJsonSurdTrace(std::ostream& out, const exact::ExactExpansion& expansion) {
+    out << '[';
+    WriteSurdTrace<JsonSurdFormat>(out, expansion);
     out << ']';
 }
 

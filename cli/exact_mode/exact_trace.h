@@ -17,4 +17,12 @@ void WritePlainTrace(std::ostream& out, const exact::ExactExpansion& expansion);
 // The same as a JSON array of [koeff, wurzel, abs, nenner, k] entries.
 void WriteJsonTrace(std::ostream& out, const exact::ExactExpansion& expansion);
 
+// Every complete quotient as the number it is: (P + √D)/Q with
+// D = KOEFF^2 WURZEL NENNER^2 of the reduced x and Q dividing D - P^2, or
+// p/q for a rational x; one line per x, then TAB, ">" and its quotient.
+void WritePlainSurdTrace(std::ostream& out, const exact::ExactExpansion& expansion);
+
+// The same as a JSON array of [P, D, Q, k] entries (D = 0 for a rational x).
+void WriteJsonSurdTrace(std::ostream& out, const exact::ExactExpansion& expansion);
+
 }  // namespace tamsel

@@ -43,6 +43,7 @@ ExportedExpansion ExportOfExactRun(const exact::ExactExpansion& expansion, std::
     exported.variant = expansion.Variant();
     const exact::ExactInput& input = expansion.Input();
     exported.number = ExpandedNumber{input.koeff, input.wurzel, input.abs, input.nenner};
+    exported.nearest = expansion.Algorithm() == exact::ExpansionAlgorithm::Nearest;
     exact::ForEachConvergent(expansion, summary, first, fractions, [&](const mpz_class& p, const mpz_class& q) {
         exported.fractions.push_back({p, q});
     });

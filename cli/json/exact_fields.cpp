@@ -10,8 +10,8 @@ namespace tamsel {
 namespace {
 
 constexpr std::array<const char*, kExactFieldCount> kKeys = {
-    "line",         "exact", "inputs", "quotients",   "period", "periodStart",
-    "periodLength", "steps", "end",    "convergents", "trace",
+    "line", "exact",       "inputs", "quotients",       "period", "periodStart", "periodLength", "steps",
+    "end",  "convergents", "errors", "semiconvergents", "best",   "digits",      "trace",
 };
 
 std::string KeyList() {
@@ -29,6 +29,7 @@ FieldSet FieldSet::Default(bool withTrace) {
     for (std::size_t i = 0; i < kExactFieldCount; ++i) {
         const auto field = static_cast<ExactField>(i);
         if (field == ExactField::Line || (field == ExactField::Trace && !withTrace)) continue;
+        if (field >= ExactField::Errors && field <= ExactField::Digits) continue;
         set.Add(field);
     }
     return set;

@@ -20,9 +20,13 @@ enum class ExactField {
     Steps,
     End,
     Convergents,
+    Errors,
+    Semiconvergents,
+    Best,
+    Digits,
     Trace,
 };
-inline constexpr std::size_t kExactFieldCount = 11;
+inline constexpr std::size_t kExactFieldCount = 15;
 
 // The JSON key of a field.
 const char* FieldKey(ExactField field);
@@ -30,7 +34,8 @@ const char* FieldKey(ExactField field);
 // Which keys a JSON result keeps.
 class FieldSet {
 public:
-    // Every key but "line"; "trace" only when asked for.
+    // Every key but "line"; "trace" and the keys of the best fractions
+    // only when asked for.
     static FieldSet Default(bool withTrace);
 
     bool Has(ExactField field) const { return bits_[static_cast<std::size_t>(field)]; }

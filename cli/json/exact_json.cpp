@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "cli/command_line/output_failure.h"
+#include "cli/exact_mode/approximation_output.h"
 #include "cli/exact_mode/exact_plain.h"
 #include "cli/exact_mode/exact_trace.h"
 #include "cli/json/json_integer.h"
@@ -71,9 +72,10 @@ void WriteCount(std::ostream& out, bool known, std::uint64_t count) {
 }  // namespace
 
 void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, const FieldSet& fields,
-                    std::uint64_t convergents, std::uint64_t line, const std::string* file) {
+                    std::uint64_t convergents, const ApproximationRequest& approximations, std::uint64_t line,
+                    bool surdTrace, const std::string* file) {
     const bool listsQuotients = fields.Has(ExactField::Quotients) || fields.Has(ExactField::Period);
-    const bool listsConvergents = fields.Has(ExactField::Convergents);
+    const bool listsConvergents = fields.Has(ExactField::Convergents) || fields.Has(ExactField::Errors);
     std::uint64_t keep = 0;
     // The fractions beyond the kept quotients walk again: memory holds the
     // current fractions, however many are asked for.
@@ -134,15 +136,35 @@ void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, c
         });
         block.Char(']');
     }
-    if (object.Key(ExactField::Trace)) WriteJsonTrace(out, expansion);
+    if (object.Key(ExactField::Errors)) {
+        out << '[';
+        std::uint64_t written = 0;
+        exact::ForEachConvergent(expansion, summary, kept, convergents, [&](const mpz_class& p, const mpz_class& q) {
+            out << (written == 0 ? "\"" : ",\"") << ErrorText(expansion, p, q) << '"';
+            if (++written % 4096 == 0) ThrowIfFailed(out);
+        });
+        out << ']';
+    }
+    if (object.Key(ExactField::Semiconvergents)) WriteJsonSemiconvergents(out, expansion, approximations, convergents);
+    if (object.Key(ExactField::Best)) WriteJsonBest(out, expansion, approximations);
+    if (object.Key(ExactField::Digits)) WriteJsonDigits(out, expansion, approximations);
+    if (object.Key(ExactField::Trace)) {
+        if (surdTrace) {
+            WriteJsonSurdTrace(out, expansion);
+        } else {
+            WriteJsonTrace(out, expansion);
+        }
+    }
     object.Close();
 }
 
 void WriteJsonError(std::ostream& out, std::uint64_t line, const std::string& message, const char* code,
-                    const std::string* file) {
+                    const std::string* file, std::optional<std::size_t> column) {
     out << '{';
     if (file != nullptr) out << "\"file\":" << JsonString(*file) << ',';
-    out << "\"line\":" << line << ",\"error\":" << JsonString(message) << ",\"code\":\"" << code << "\"}\n";
+    out << "\"line\":" << line << ",\"error\":" << JsonString(message) << ",\"code\":\"" << code << '"';
+    if (column) out << ",\"column\":" << *column;
+    out << "}\n";
 }
 
 }  // namespace tamsel

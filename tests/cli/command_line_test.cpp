@@ -51,7 +51,7 @@ std::map<std::string, std::string> ManualOptions() {
         if (tagNext) {
             std::istringstream words(text);
             for (std::string word; words >> word;) {
-                if (word.rfind("-", 0) == 0) names.push_back(word.substr(0, word.find(',')));
+                if (word.rfind("-", 0) == 0) names.push_back(word.substr(0, word.find_first_of(",=")));
             }
             for (const std::string& name : names) options[name];
             tagNext = false;
@@ -123,10 +123,12 @@ TEST(CommandLine, HelpAndVersionWinInEveryMode) {
 TEST(CommandLine, WrongCallsNameTheirFault) {
     const std::string window = "Aufruf: tamsel-cli [--variant] [--json] [EXPORT] KOEFF WURZEL ABS NENNER\n";
     const std::string exact =
-        "Aufruf: tamsel-cli --exact [--variant] [--json] [--max-steps N] [--convergents N] [--trace]\n"
-        "                   [--fields LISTE] [EXPORT] KOEFF WURZEL ABS NENNER\n";
+        "Aufruf: tamsel-cli --exact [--variant] [--json] [--max-steps N] [--convergents N] [--trace[=surd]]\n"
+        "                   [--nearest] [--best Q] [--semiconvergents] [--errors] [--digits N]\n"
+        "                   [--fields LISTE] [EXPORT] KOEFF WURZEL ABS NENNER | AUSDRUCK\n";
     const std::string batch =
-        "Aufruf: tamsel-cli --batch [--variant] [--json] [--max-steps N] [--convergents N] [--trace]\n"
+        "Aufruf: tamsel-cli --batch [--variant] [--json] [--max-steps N] [--convergents N] [--trace[=surd]]\n"
+        "                   [--nearest] [--best Q] [--semiconvergents] [--errors] [--digits N]\n"
         "                   [--fields LISTE] [--threads N] [--line-buffered] [--quiet] [DATEI …]\n";
     const struct {
         std::vector<std::string> args;

@@ -157,10 +157,12 @@ TEST(ExactCli, LongOutputsAgree) {
 }
 
 const std::string kExactUsage =
-    "Aufruf: tamsel-cli --exact [--variant] [--json] [--max-steps N] [--convergents N] [--trace]\n"
-    "                   [--fields LISTE] [EXPORT] KOEFF WURZEL ABS NENNER\n";
+    "Aufruf: tamsel-cli --exact [--variant] [--json] [--max-steps N] [--convergents N] [--trace[=surd]]\n"
+    "                   [--nearest] [--best Q] [--semiconvergents] [--errors] [--digits N]\n"
+    "                   [--fields LISTE] [EXPORT] KOEFF WURZEL ABS NENNER | AUSDRUCK\n";
 const std::string kBatchUsage =
-    "Aufruf: tamsel-cli --batch [--variant] [--json] [--max-steps N] [--convergents N] [--trace]\n"
+    "Aufruf: tamsel-cli --batch [--variant] [--json] [--max-steps N] [--convergents N] [--trace[=surd]]\n"
+    "                   [--nearest] [--best Q] [--semiconvergents] [--errors] [--digits N]\n"
     "                   [--fields LISTE] [--threads N] [--line-buffered] [--quiet] [DATEI …]\n";
 
 TEST(ExactCli, UsageErrors) {
@@ -168,8 +170,10 @@ TEST(ExactCli, UsageErrors) {
         std::vector<std::string> args;  // after --exact
         std::string message;
     } cases[] = {
-        {{"1", "2", "0"}, "es werden genau vier Zahlen erwartet"},
-        {{"1", "2", "0", "1", "5"}, "es werden genau vier Zahlen erwartet"},
+        {{"1", "2", "0"}, "es werden genau vier Zahlen oder ein Ausdruck erwartet"},
+        {{"1", "2", "0", "1", "5"}, "es werden genau vier Zahlen oder ein Ausdruck erwartet"},
+        {{"--expr", "1", "2"}, "es wird genau ein Ausdruck erwartet (in Anführungszeichen)"},
+        {{"--trace=all", "1", "2", "0", "1"}, "--trace kennt nur den Wert surd, nicht „all“"},
         {{"1.5", "2", "0", "1"}, "KOEFF ist keine ganze Zahl: „1.5“"},
         {{"1", "2e3", "0", "1"}, "WURZEL ist keine ganze Zahl: „2e3“"},
         // Cut at a character boundary.
@@ -189,11 +193,18 @@ TEST(ExactCli, UsageErrors) {
         {{"--fields", "inputs", "1", "2", "0", "1"}, "--fields gilt nur mit --json oder --batch"},
         {{"--json", "--fields", "inputs,bogus", "1", "2", "0", "1"},
          "--fields kennt kein Feld „bogus“ (möglich: line, exact, inputs, quotients, period, periodStart, "
-         "periodLength, steps, end, convergents, trace)"},
+         "periodLength, steps, end, convergents, errors, semiconvergents, best, digits, trace)"},
         {{"--json", "--fields", "line,steps", "1", "2", "0", "1"}, "das Feld „line“ gibt es nur mit --batch"},
         {{"--threads", "2", "1", "2", "0", "1"}, "--threads gilt nur mit --batch"},
         {{"--line-buffered", "1", "2", "0", "1"}, "--line-buffered gilt nur mit --batch"},
         {{"--batch", "--threads", "0"}, "--threads erwartet eine ganze Zahl von 1 bis 256, nicht „0“"},
+        {{"--best", "0", "1", "2", "0", "1"}, "--best erwartet einen größten Nenner von mindestens 1, nicht „0“"},
+        {{"--digits=1000001", "1", "2", "0", "1"},
+         "--digits erwartet eine ganze Zahl von 0 bis 1000000, nicht „1000001“"},
+        {{"1", "2", "0", "1", "--digits"}, "--digits erwartet einen Wert"},
+        {{"--batch", "--variant", "--nearest"}, "--variant und --nearest schließen einander aus"},
+        {{"--nearest", "--svg", "x.svg", "1", "2", "0", "1"},
+         "--svg zeichnet die Entwicklung mit dem nächsten Ganzen nicht; --tex schreibt sie"},
     };
     for (const auto& c : cases) {
         const Output r = Exact(c.args);
@@ -202,6 +213,56 @@ TEST(ExactCli, UsageErrors) {
         const bool batch = std::find(c.args.begin(), c.args.end(), "--batch") != c.args.end();
         EXPECT_EQ(r.err, "tamsel-cli: " + c.message + "\n" + (batch ? kBatchUsage : kExactUsage) +
                              "Mehr dazu mit „tamsel-cli --help“.\n");
+    }
+}
+
+TEST(ExactCli, BestFractionsAndNearestInteger) {
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+        std::string out;
+    } cases[] = {
+        {{"--exact", "--semiconvergents", "--errors", "--best", "10", "--convergents", "4", "1", "2", "0", "1"},
+         "",
+         "x = [ 1; 2   Periode 2 ]\n"
+         "Periodenlänge: 1 (die Periode beginnt mit Schritt 2; 2 Schritte)\n"
+         "\nApproximierende Brüche:\n  1/1  Fehler 4.14e-1\n  3/2  Fehler 8.58e-2\n  7/5  Fehler 1.42e-2\n"
+         "  17/12  Fehler 2.45e-3\n"
+         "\nNäherungsbrüche und Zwischenbrüche der regulären Entwicklung:\n"
+         "  1/1  Fehler 4.14e-1\n  2/1  Fehler 5.86e-1  Zwischenbruch\n  3/2  Fehler 8.58e-2\n"
+         "  4/3  Fehler 8.09e-2  Zwischenbruch, beste Näherung 1. Art\n"
+         "\nBeste Näherungen mit Nenner bis 10:\n"
+         "  2. Art (letzter Näherungsbruch): 7/5  Fehler 1.42e-2\n"
+         "  1. Art (nächster Bruch):         7/5  Fehler 1.42e-2\n"},
+        // The best fractions come from the regular expansion also with --nearest; 1/6 is nearer than 0/1.
+        {{"--exact", "--nearest", "--digits", "3", "--best", "6", "--convergents", "0", "0", "0", "1", "10"},
+         "",
+         "x = [ 0; 10 ]\nPeriodenlänge: 0 (x ist rational; 2 Schritte)\n"
+         "\nDezimalstellen (abgeschnitten): x = 0.100\n"
+         "\nBeste Näherungen mit Nenner bis 6:\n"
+         "  2. Art (letzter Näherungsbruch): 0/1\n  1. Art (nächster Bruch):         1/6\n"},
+        {{"--exact", "--nearest", "--convergents", "3", "1", "7", "0", "1"},
+         "",
+         "x = [ 3;-3,-6   Periode-3-6 ]\n"
+         "Periodenlänge: 2 (die Periode beginnt mit Schritt 2; 3 Schritte)\n"
+         "\nApproximierende Brüche:\n  3/1\n  8/3\n  45/17\n"},
+        {{"--exact", "--json", "--nearest", "--fields", "quotients,period,convergents,errors", "--convergents", "3",
+          "0", "0", "13", "8"},
+         "",
+         R"({"quotients":[2,-3,-3],"period":null,"convergents":[[2,1],[5,3],[13,8]],)"
+         R"("errors":["3.75e-1","4.17e-2","0"]})"
+         "\n"},
+        {{"--batch", "--nearest", "--errors", "--best", "100", "--fields", "line,period,best"},
+         "1 3 0 1\n",
+         R"({"line":1,"period":[-4],"best":{"maxDenominator":100,"secondKind":[97,56],"firstKind":[168,97],)"
+         R"("secondKindError":"9.20e-5","firstKindError":"9.20e-5"}})"
+         "\n"},
+    };
+    for (const auto& c : cases) {
+        const Output r = test::Cli(c.args, c.input);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.out, c.out);
     }
 }
 

@@ -130,6 +130,18 @@ TEST(LatexNotation, Expansions) {
          6,
          kHeader + Paragraph("x = " + ones70InGroups + " + 1/x_{2}") + Display("x_{2} = 2") +
              Paragraph("x = [" + ones70InGroups + ";\\allowbreak\n  2]")},
+        // The nearest integer: each fraction after the sign of the quotient that follows.
+        {"Sqrt7Nearest",
+         {Quotients({3, -3, -6}), 2, false, false, Fractions({{3, 1}, {8, 3}, {45, 17}}), std::nullopt, 0, std::nullopt, true},
+         4,
+         Displays(R"(x = 3 - \cfrac{1}{3 - \cfrac{1}{6 - \cfrac{1}{3 - \dotsb}}})", R"(x = [3; \overline{-3}, \overline{-6}])",
+                  R"(\frac{3}{1},\quad \frac{8}{3},\quad \frac{45}{17},\quad \dotsc)")},
+        {"ThirteenEighthsNearest",
+         {Quotients({2, -3, -3}), std::nullopt, true, false, Fractions({{2, 1}, {5, 3}, {13, 8}}), std::nullopt, 0,
+          std::nullopt, true},
+         6,
+         Displays(R"(x = 2 - \cfrac{1}{3 - \cfrac{1}{3}})", R"(x = [2; -3, -3])",
+                  R"(\frac{2}{1},\quad \frac{5}{3},\quad \frac{13}{8})")},
         {"NothingFound",
          {{}, std::nullopt, false, false, {}},
          6,
