@@ -128,24 +128,5 @@ TEST(NearestWalk, AgreesWithTheDefinition) {
     }
 }
 
-// The signed form the way back reads: 13/8 = 2 - 1/(3 - 1/3), sqrt(7) with its period.
-TEST(NearestWalk, SignedQuotients) {
-    const struct {
-        std::array<std::string, 4> x;
-        std::vector<mpz_class> quotients;
-        std::uint64_t periodStart;
-    } cases[] = {
-        {{"0", "0", "13", "8"}, tamsel::test::Quotients({2, -3, -3}), 0},
-        {{"0", "0", "5", "2"}, tamsel::test::Quotients({2, 2}), 0},
-        {{"1", "7", "0", "1"}, tamsel::test::Quotients({3, -3, -6}), 2},
-        {{"1", "5", "1", "2"}, tamsel::test::Quotients({2, -3}), 2},
-    };
-    for (const auto& c : cases) {
-        const test::Collected got = test::Expand(ExactExpansion(test::Input(c.x), ExpansionAlgorithm::Nearest, 1000));
-        EXPECT_EQ(got.quotients, c.quotients);
-        EXPECT_EQ(got.summary.periodStart, c.periodStart);
-    }
-}
-
 }  // namespace
 }  // namespace tamsel::exact
