@@ -148,8 +148,9 @@ const std::vector<OptionRow>& OptionTable() {
          },
          .early = true},
         {.longName = "--", .modes = kEveryMode,
-         .help = "alle folgenden Argumente sind Zahlen (bei --batch Dateien),\n"
-                 "auch wenn sie mit - und einem Buchstaben beginnen",
+         .help = "alle folgenden Argumente sind Zahlen, Ausdrücke oder Kettenbrüche\n"
+                 "(bei --batch Dateien), auch wenn sie mit - und einem Buchstaben\n"
+                 "beginnen: tamsel-cli --exact -- '-sqrt(2)'",
          .apply = Nothing},
 
         {.longName = "--exact", .modes = kExactMode | kBatchMode,
