@@ -2,9 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Runs tamsel-cli on a table of calls and validates every JSON line it
 writes against the schema of its kind, shipped in docs/schema. Then takes
-each key and each fixed word out of each schema in turn: some line must
-fail without it, so every key and word the schemas name is really written
-by some call of the table, and the schemas leave nothing unchecked.
+out of each schema in turn each key of a closed object, each fixed word and
+each alternative form (a number or its digits, an object or null): some
+line must fail without it. So a key the program writes and a schema lacks
+fails the first check, and a key, word or form the table never produces
+fails the second.
 
 Usage: json_schema_check.py TAMSEL-CLI SCHEMA-DIR
 Exit status 0 when every line is valid, 1 otherwise, 77 (skipped) without
@@ -35,11 +37,12 @@ EXPRESSION_LINES = (
 )
 # One line per refusal of --batch --pell, between answers.
 PELL_LINES = "7\n13 -4\n1 2 3\nx\n7 y\n0\n16\n13 0\n13 100000001\n61\n"
-# Sixty ones read back are Fibonacci numbers beyond 2^53.
-LONG_EXPANSION = "[1; " + ", ".join(["1"] * 60) + ", 2]"
+# Ninety ones and a two read back are Fibonacci numbers beyond 2^53.
+LONG_EXPANSION = "[1; " + ", ".join(["1"] * 90) + ", 2]"
 
 # (schema, arguments, standard input); every line must match the schema,
-# except that a batch line with "error" is checked against batch-error.
+# except that a batch line with "error" is checked against batch-error
+# (pell-batch: the answers against pell).
 CASES = [
     ("window", ["--json", "1", "2", "0", "1"], ""),
     ("window", ["--json", "--variant", "2", "7", "-1", "3"], ""),
@@ -69,16 +72,19 @@ CASES = [
     ("exact", ["--exact", "--json", "--trace=surd", "--max-steps", "3", "3", BIG, "1", "2"], ""),
     ("exact", ["--exact", "--json", "--semiconvergents", "--digits", "3", "0", "0", "355", "113"], ""),
     ("exact", ["--exact", "--json", "--best", "100", "1/(2+sqrt(3))"], ""),
+    ("exact", ["--exact", "--json", "--best", BIG, "--convergents", "60", "1", "2", "0", "1"], ""),
     ("batch-answer", ["--batch", "--max-steps", "40"], BATCH_LINES),
     ("batch-answer", ["--batch", "--max-steps", "40", "--trace", "--fields", "line,inputs,period,trace"], BATCH_LINES),
     ("batch-answer", ["--batch", "--max-steps", "40", "--variant", "--threads", "3", "--convergents", "0"], BATCH_LINES),
     ("batch-answer", ["--batch", "--max-steps", "40", "FILE", "-", "FILE"], BATCH_LINES),
     ("batch-answer", ["--batch", "--max-steps", "40", "--nearest", "--trace=surd", "--best", "50",
                       "--semiconvergents", "--errors", "--digits", "8"], BATCH_LINES),
+    ("batch-answer", ["--batch", "--max-steps", "3", "--best", BIG, "--fields", "line,best"], BATCH_LINES),
     ("batch-answer", ["--batch", "--expr", "--max-steps", "40", "--convergents", "3"], EXPRESSION_LINES),
     ("batch-answer", ["--batch", "--expr", "--fields", "line,inputs,end", "EXPRFILE", "-"], EXPRESSION_LINES),
     ("pell", ["--pell", "--json", "7"], ""),
     ("pell", ["--pell", "--json", "13"], ""),
+    ("pell", ["--pell", "--json", "100000000000000000001"], ""),
     ("pell", ["--pell", "--json", "--precision", "5", "1000000000039"], ""),
     ("pell", ["--pell", "--json", "--fields", "d,unitOrderD,regulatorOrderD", "21"], ""),
     ("pell", ["--pell", "--json", "--norm", "-4", "13"], ""),
@@ -107,7 +113,7 @@ def schema_of(kind, value):
 
 
 def run_cases(cli, files):
-    """The lines written by the calls of the table, by schema; None for a call without output."""
+    """The lines written by the calls of the table, by schema, and the number of calls without output."""
     lines = {name: [] for name in SCHEMAS}
     failures = 0
     for kind, args, stdin in CASES:
@@ -124,15 +130,19 @@ def run_cases(cli, files):
 
 
 def mutations(node, path=()):
-    """Each way of taking one key or one fixed word out: (description, path, what)."""
+    """Each way of taking one key of a closed object, one fixed word or one
+    alternative form out: (description, path to its list, what)."""
     if isinstance(node, dict):
         for key, sub in node.items():
-            if key == "properties":
+            if key == "properties" and node.get("additionalProperties") is False:
                 for name in sub:
                     yield (f"Schlüssel {name}", path + (key,), name)
             if key == "enum":
                 for word in sub:
                     yield (f"Wort {json.dumps(word)}", path + (key,), word)
+            if key == "oneOf":
+                for choice in sub:
+                    yield (f"Form {json.dumps(choice)[:60]}", path + (key,), choice)
             if key not in ("if", "then", "else", "not"):
                 yield from mutations(sub, path + (key,))
     elif isinstance(node, list):
