@@ -27,7 +27,8 @@ files=(usr/bin/tamsel usr/bin/tamsel-cli
        usr/share/zsh/vendor-completions/_tamsel-cli
        usr/share/fish/vendor_completions.d/tamsel-cli.fish
        usr/share/tamsel/schema/window.schema.json usr/share/tamsel/schema/exact.schema.json
-       usr/share/tamsel/schema/batch-answer.schema.json usr/share/tamsel/schema/batch-error.schema.json)
+       usr/share/tamsel/schema/batch-answer.schema.json usr/share/tamsel/schema/batch-error.schema.json
+       usr/share/tamsel/schema/pell.schema.json usr/share/tamsel/schema/from.schema.json)
 for size in 16 22 24 32 48 64 128 256; do
   files+=("usr/share/icons/hicolor/${size}x$size/apps/$app_id.png")
 done
