@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "cli/json/json_integer.h"
+#include "cli/json/json_text.h"
 #include "notation/pell_text.h"
 
 namespace tamsel {
@@ -61,7 +62,13 @@ void WriteUnit(std::ostream& out, const UnitFacts& facts) {
 
 class Keys {
 public:
-    Keys(std::ostream& out, const PellFields& fields) : out_(out), fields_(fields) { out_ << '{'; }
+    Keys(std::ostream& out, const PellFields& fields, const std::string* file) : out_(out), fields_(fields) {
+        out_ << '{';
+        if (file != nullptr) {
+            out_ << "\"file\":" << JsonString(*file);
+            first_ = false;
+        }
+    }
     bool Key(PellField field) {
         if (!fields_.Has(field)) return false;
         out_ << (first_ ? "\"" : ",\"") << PellFieldKey(field) << "\":";
@@ -103,8 +110,9 @@ void WriteOrder(std::ostream& out, Keys& keys, const UnitFacts* facts, const Pel
 
 }  // namespace
 
-void WritePellJson(std::ostream& out, const PellFacts& facts, const PellFields& fields, std::uint64_t line) {
-    Keys keys(out, fields);
+void WritePellJson(std::ostream& out, const PellFacts& facts, const PellFields& fields, std::uint64_t line,
+                   const std::string* file) {
+    Keys keys(out, fields, file);
     if (keys.Key(PellField::Line)) out << line;
     if (keys.Key(PellField::D)) WriteJsonInteger(out, facts.d);
     WriteOrder(
@@ -117,8 +125,9 @@ void WritePellJson(std::ostream& out, const PellFacts& facts, const PellFields& 
 }
 
 void WriteNormJson(std::ostream& out, const mpz_class& d, const mpz_class& n, const std::vector<PellPair>& solutions,
-                   bool listing, std::uint64_t line) {
+                   bool listing, std::uint64_t line, const std::string* file) {
     out << '{';
+    if (file != nullptr) out << "\"file\":" << JsonString(*file) << ',';
     if (line > 0) out << "\"line\":" << line << ',';
     out << "\"d\":";
     WriteJsonInteger(out, d);
