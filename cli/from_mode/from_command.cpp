@@ -5,7 +5,7 @@
 #include <variant>
 
 #include "cli/exact_mode/expression_argument.h"
-#include "cli/json/json_integer.h"
+#include "cli/json/exact_json.h"
 #include "cli/json/json_text.h"
 #include "notation/input_faults.h"
 #include "notation/quadratic_text.h"
@@ -24,15 +24,9 @@ const char* AlgorithmName(exact::ExpansionAlgorithm algorithm) {
 }
 
 void WriteJson(std::ostream& out, exact::ExpansionAlgorithm algorithm, const exact::ExactInput& x) {
-    out << "{\"algorithm\":\"" << AlgorithmName(algorithm) << "\",\"inputs\":{\"koeff\":";
-    WriteJsonInteger(out, x.koeff);
-    out << ",\"wurzel\":";
-    WriteJsonInteger(out, x.wurzel);
-    out << ",\"abs\":";
-    WriteJsonInteger(out, x.abs);
-    out << ",\"nenner\":";
-    WriteJsonInteger(out, x.nenner);
-    out << "},\"value\":" << JsonString(QuadraticText(x)) << "}\n";
+    out << "{\"algorithm\":\"" << AlgorithmName(algorithm) << "\",\"inputs\":";
+    WriteJsonInputs(out, x);
+    out << ",\"value\":" << JsonString(QuadraticText(x)) << "}\n";
 }
 
 }  // namespace

@@ -71,6 +71,18 @@ void WriteCount(std::ostream& out, bool known, std::uint64_t count) {
 
 }  // namespace
 
+void WriteJsonInputs(std::ostream& out, const exact::ExactInput& input) {
+    out << "{\"koeff\":";
+    WriteJsonInteger(out, input.koeff);
+    out << ",\"wurzel\":";
+    WriteJsonInteger(out, input.wurzel);
+    out << ",\"abs\":";
+    WriteJsonInteger(out, input.abs);
+    out << ",\"nenner\":";
+    WriteJsonInteger(out, input.nenner);
+    out << '}';
+}
+
 void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, const FieldSet& fields,
                     std::uint64_t convergents, const ApproximationRequest& approximations, std::uint64_t line,
                     bool surdTrace, const std::string* file) {
@@ -97,16 +109,7 @@ void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, c
     if (object.Key(ExactField::Line)) out << line;
     if (object.Key(ExactField::Exact)) out << "true";
     if (object.Key(ExactField::Inputs)) {
-        const exact::ExactInput& input = expansion.Input();
-        out << "{\"koeff\":";
-        WriteJsonInteger(out, input.koeff);
-        out << ",\"wurzel\":";
-        WriteJsonInteger(out, input.wurzel);
-        out << ",\"abs\":";
-        WriteJsonInteger(out, input.abs);
-        out << ",\"nenner\":";
-        WriteJsonInteger(out, input.nenner);
-        out << '}';
+        WriteJsonInputs(out, expansion.Input());
     }
     if (object.Key(ExactField::Quotients)) {
         WriteQuotients(out, expansion, kept, 1, periodic ? summary.periodStart - 1 : summary.steps);
