@@ -156,7 +156,7 @@ void BM_WayBackFromSqrt1e12Plus39(benchmark::State& state) {
     bool right = false;
     for (auto _ : state) {
         const auto written = ReadExpansionLine(line.text);
-        const auto value = ExpansionValue(std::get<WrittenExpansion>(written), ExpansionKind::Usual);
+        const auto value = ExpansionValue(std::get<WrittenExpansion>(written), ExpansionAlgorithm::Regular);
         const QuadraticNumber& x = std::get<QuadraticNumber>(value);
         right = x.Koeff() == 1 && x.Wurzel() == mpz_class("1000000000039") && x.IsRational() == false;
     }

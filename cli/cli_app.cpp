@@ -11,8 +11,8 @@
 #include "cli/command_line/messages.h"
 #include "cli/command_line/parse_command.h"
 #include "cli/exact_mode/exact_command.h"
-#include "cli/pell/pell_command.h"
 #include "cli/from_mode/from_command.h"
+#include "cli/pell/pell_command.h"
 #include "cli/window_mode/window_command.h"
 
 namespace tamsel {
@@ -24,12 +24,25 @@ bool IsTerminal(const std::ostream& stream, const std::ostream& standard, int de
     return &stream == &standard && isatty(descriptor) == 1;
 }
 
-// A batch answers line by line at a terminal, and shows its progress there.
-ExitStatus RunBatchMode(const ExactOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
+// A batch answers line by line at a terminal, and shows its progress there;
+// with --pell its lines hold D or D N instead of a number.
+ExitStatus RunBatchMode(const Command& command, std::istream& in, std::ostream& out, std::ostream& err) {
+    const ExactOptions& options = command.options;
     BatchSettings settings;
     settings.lineBuffered = options.lineBuffered || IsTerminal(out, std::cout, STDOUT_FILENO);
     settings.progress = !options.quiet && IsTerminal(err, std::cerr, STDERR_FILENO);
-    return RunBatchOnFiles(options, options.files, settings, in, out, err);
+    settings.threads = options.threads;
+    BatchLineAnswer answerLine;
+    if (command.pell) {
+        answerLine = [&command](std::string_view line, const BatchPlace& place, std::ostream& text) {
+            return AnswerPellLine(line, place, command, text);
+        };
+    } else {
+        answerLine = [&options](std::string_view line, const BatchPlace& place, std::ostream& text) {
+            return ExpandBatchLine(line, place, options, text);
+        };
+    }
+    return RunBatchOnFiles(answerLine, options.files, settings, in, out, err);
 }
 
 ExitStatus Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -46,9 +59,7 @@ ExitStatus Run(const std::vector<std::string>& args, std::istream& in, std::ostr
     switch (command.mode) {
         case Mode::Window: return RunWindowMode(command, out, err);
         case Mode::Exact: return RunExactMode(command, out, err);
-        case Mode::Batch:
-            if (command.pell) return RunPellBatch(command, in, out, err);
-            return RunBatchMode(command.options, in, out, err);
+        case Mode::Batch: return RunBatchMode(command, in, out, err);
         case Mode::Pell: return RunPellMode(command, out, err);
         case Mode::From: return RunFromMode(command, in, out, err);
     }

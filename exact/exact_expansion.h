@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "exact/exact_input.h"
+#include "exact/expansion_algorithm.h"
 #include "exact/expansion_walk.h"
 #include "exact/nearest_walk.h"
 #include "exact/quotient_list.h"
@@ -12,10 +13,6 @@
 #include "exact/walk_summary.h"
 
 namespace tamsel::exact {
-
-// The three algorithms: the floor, the ceiling (the variant) and the
-// nearest integer at each step.
-enum class ExpansionAlgorithm { Regular, Variant, Nearest };
 
 // One exact expansion: the input, the algorithm and the step limit. Each
 // Walk goes through the expansion from its start; the walks are

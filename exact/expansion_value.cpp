@@ -43,40 +43,41 @@ private:
     const WrittenExpansion& w_;
 };
 
-std::optional<ExpansionFault> FindFault(const Quotients& q, const WrittenExpansion& w, ExpansionKind kind) {
+std::optional<ExpansionFault> FindFault(const Quotients& q, const WrittenExpansion& w, ExpansionAlgorithm algorithm) {
     const auto fault = [&](ExpansionProblem problem, std::size_t i) { return ExpansionFault{problem, q.Column(i)}; };
     const std::size_t n = q.Size();
-    const long least = kind == ExpansionKind::Usual ? 1 : 2;
+    const long least = algorithm == ExpansionAlgorithm::Regular ? 1 : 2;
     for (std::size_t i = 0; i < n; ++i) {
         if (!q.Later(i)) continue;
-        const mpz_class size = kind == ExpansionKind::Nearest ? mpz_class(abs(q[i])) : q[i];
+        const mpz_class size = algorithm == ExpansionAlgorithm::Nearest ? mpz_class(abs(q[i])) : q[i];
         if (size < least) return fault(ExpansionProblem::QuotientTooSmall, i);
         const std::optional<std::size_t> next = q.Next(i);
-        if (kind == ExpansionKind::Nearest && size == 2 && next && sgn(q[*next]) < 0) {
+        if (algorithm == ExpansionAlgorithm::Nearest && size == 2 && next && sgn(q[*next]) < 0) {
             return fault(ExpansionProblem::TwoBeforeMinus, *next);
         }
     }
     if (w.period.empty() && n >= 2) {
-        if (kind == ExpansionKind::Usual && q[n - 1] == 1) return fault(ExpansionProblem::EndsInOne, n - 1);
-        if (kind == ExpansionKind::Nearest && q[n - 1] == -2) return fault(ExpansionProblem::EndsInMinusTwo, n - 1);
+        if (algorithm == ExpansionAlgorithm::Regular && q[n - 1] == 1) return fault(ExpansionProblem::EndsInOne, n - 1);
+        if (algorithm == ExpansionAlgorithm::Nearest && q[n - 1] == -2)
+            return fault(ExpansionProblem::EndsInMinusTwo, n - 1);
     }
-    if (kind == ExpansionKind::Variant && !w.period.empty()) {
+    if (algorithm == ExpansionAlgorithm::Variant && !w.period.empty()) {
         bool onlyTwos = true;
         for (const mpz_class& k : w.period) onlyTwos = onlyTwos && k == 2;
         if (onlyTwos) return fault(ExpansionProblem::PeriodOfTwos, w.head.size());
     }
-    if (kind == ExpansionKind::Nearest && w.head.empty() && sgn(w.period.front()) < 0) {
+    if (algorithm == ExpansionAlgorithm::Nearest && w.head.empty() && sgn(w.period.front()) < 0) {
         return fault(ExpansionProblem::NegativeStart, 0);
     }
     return std::nullopt;
 }
 
 // Step i: x = k + f / y with the quotient and numerator of the algorithm.
-Moebius Step(const Quotients& q, std::size_t i, ExpansionKind kind) {
-    switch (kind) {
-        case ExpansionKind::Usual: return {q[i], 1, 1, 0};
-        case ExpansionKind::Variant: return {q[i], -1, 1, 0};
-        case ExpansionKind::Nearest: {
+Moebius Step(const Quotients& q, std::size_t i, ExpansionAlgorithm algorithm) {
+    switch (algorithm) {
+        case ExpansionAlgorithm::Regular: return {q[i], 1, 1, 0};
+        case ExpansionAlgorithm::Variant: return {q[i], -1, 1, 0};
+        case ExpansionAlgorithm::Nearest: {
             const std::optional<std::size_t> next = q.Next(i);
             const int f = next && sgn(q[*next]) < 0 ? -1 : 1;
             return {i == 0 ? q[i] : mpz_class(abs(q[i])), f, 1, 0};
@@ -88,11 +89,11 @@ Moebius Step(const Quotients& q, std::size_t i, ExpansionKind kind) {
 // Steps first to last - 1 in one map, multiplied as a balanced tree: a long
 // period costs a few multiplications of large numbers, not one pass over a
 // growing number per step.
-Moebius Steps(const Quotients& q, std::size_t first, std::size_t last, ExpansionKind kind) {
+Moebius Steps(const Quotients& q, std::size_t first, std::size_t last, ExpansionAlgorithm algorithm) {
     if (first == last) return {};
-    if (last - first == 1) return Step(q, first, kind);
+    if (last - first == 1) return Step(q, first, algorithm);
     const std::size_t middle = first + (last - first) / 2;
-    return Compose(Steps(q, first, middle, kind), Steps(q, middle, last, kind));
+    return Compose(Steps(q, first, middle, algorithm), Steps(q, middle, last, algorithm));
 }
 
 // floor((k sqrt(w) + a) / n) for n > 0.
@@ -113,14 +114,14 @@ mpz_class Floor(const mpz_class& k, const mpz_class& w, const mpz_class& a, cons
 }
 
 // The quotient the algorithm takes of y.
-mpz_class QuotientOf(const QuadraticNumber& y, ExpansionKind kind) {
+mpz_class QuotientOf(const QuadraticNumber& y, ExpansionAlgorithm algorithm) {
     const mpz_class& k = y.Koeff();
     const mpz_class& w = y.Wurzel();
     const mpz_class& n = y.Nenner();
-    switch (kind) {
-        case ExpansionKind::Usual: return Floor(k, w, y.Abs(), n);
-        case ExpansionKind::Variant: return -Floor(-k, w, -y.Abs(), n);                 // ceiling
-        case ExpansionKind::Nearest: return -Floor(-2 * k, w, n - 2 * y.Abs(), 2 * n);  // ceil(y - 1/2)
+    switch (algorithm) {
+        case ExpansionAlgorithm::Regular: return Floor(k, w, y.Abs(), n);
+        case ExpansionAlgorithm::Variant: return -Floor(-k, w, -y.Abs(), n);                 // ceiling
+        case ExpansionAlgorithm::Nearest: return -Floor(-2 * k, w, n - 2 * y.Abs(), 2 * n);  // ceil(y - 1/2)
     }
     return 0;
 }
@@ -130,7 +131,7 @@ mpz_class QuotientOf(const QuadraticNumber& y, ExpansionKind kind) {
 // The three coefficients share a factor as large as the period's numbers;
 // without it the discriminant is y's own, small enough to take its square
 // factors out.
-QuadraticNumber PeriodValue(const Moebius& m, const mpz_class& first, ExpansionKind kind) {
+QuadraticNumber PeriodValue(const Moebius& m, const mpz_class& first, ExpansionAlgorithm algorithm) {
     mpz_class square = m.c, linear = m.d - m.a, constant = -m.b, common;
     mpz_gcd(common.get_mpz_t(), square.get_mpz_t(), linear.get_mpz_t());
     mpz_gcd(common.get_mpz_t(), common.get_mpz_t(), constant.get_mpz_t());
@@ -142,9 +143,9 @@ QuadraticNumber PeriodValue(const Moebius& m, const mpz_class& first, ExpansionK
     const mpz_class disc = linear * linear - 4 * square * constant;
     const QuadraticNumber plus = QuadraticNumber::Make(1, disc, -linear, 2 * square);
     const QuadraticNumber minus = QuadraticNumber::Make(-1, disc, -linear, 2 * square);
-    const mpz_class expected = kind == ExpansionKind::Nearest ? mpz_class(abs(first)) : first;
-    const bool plusFits = plus.Sign() > 0 && QuotientOf(plus, kind) == expected;
-    const bool minusFits = minus.Sign() > 0 && QuotientOf(minus, kind) == expected;
+    const mpz_class expected = algorithm == ExpansionAlgorithm::Nearest ? mpz_class(abs(first)) : first;
+    const bool plusFits = plus.Sign() > 0 && QuotientOf(plus, algorithm) == expected;
+    const bool minusFits = minus.Sign() > 0 && QuotientOf(minus, algorithm) == expected;
     if (minusFits && !plusFits) return minus;
     return plus;
 }
@@ -161,24 +162,25 @@ ArithmeticFault Apply(const Moebius& m, const QuadraticNumber& y, QuadraticNumbe
 
 }  // namespace
 
-std::variant<QuadraticNumber, ExpansionFault> ExpansionValue(const WrittenExpansion& written, ExpansionKind kind) {
+std::variant<QuadraticNumber, ExpansionFault> ExpansionValue(const WrittenExpansion& written,
+                                                             ExpansionAlgorithm algorithm) {
     const Quotients q(written);
-    if (const std::optional<ExpansionFault> fault = FindFault(q, written, kind)) return *fault;
+    if (const std::optional<ExpansionFault> fault = FindFault(q, written, algorithm)) return *fault;
     const ExpansionFault tooLarge{ExpansionProblem::TooLarge, q.Size() > 0 ? q.Column(0) : 1};
 
     // The numbers of the maps grow with the length of the text, no faster.
     // A list that passed the checks has convergents with denominators >= 1;
     // the guards keep a division by 0 out all the same.
     const ExpansionFault noValue{ExpansionProblem::QuotientTooSmall, q.Column(q.Size() - 1)};
-    const Moebius head = Steps(q, 0, written.head.size(), kind);
+    const Moebius head = Steps(q, 0, written.head.size(), algorithm);
     if (written.period.empty()) {
         if (sgn(head.c) == 0) return noValue;
         return QuadraticNumber::Rational(head.a, head.c);
     }
 
-    const Moebius period = Steps(q, written.head.size(), q.Size(), kind);
+    const Moebius period = Steps(q, written.head.size(), q.Size(), algorithm);
     if (sgn(period.c) == 0) return noValue;
-    const QuadraticNumber y = PeriodValue(period, written.period.front(), kind);
+    const QuadraticNumber y = PeriodValue(period, written.period.front(), algorithm);
     QuadraticNumber x;
     if (Apply(head, y, x) != ArithmeticFault::None) return tooLarge;
     return x;

@@ -4,21 +4,20 @@
 #include <cstddef>
 #include <variant>
 
+#include "exact/expansion_algorithm.h"
 #include "exact/expansion_line.h"
 #include "exact/quadratic_number.h"
 
 namespace tamsel::exact {
 
-// The three ways to expand: the usual one (floor), the variant (ceiling)
-// and the nearest integer, written with signed quotients: in [2; -3, -3]
-// each later quotient carries the sign of the numerator before it,
-// 2 - 1/(3 - 1/3).
-enum class ExpansionKind { Usual, Variant, Nearest };
+// The nearest-integer expansion is written with signed quotients: in
+// [2; -3, -3] each later quotient carries the sign of the numerator before
+// it, 2 - 1/(3 - 1/3).
 
 // Why a list is not one the algorithm gives.
 enum class ExpansionProblem {
-    QuotientTooSmall,  // a later quotient below 1 (usual) or |2| (variant, nearest)
-    EndsInOne,         // usual: a finite list ending in 1 after its first quotient
+    QuotientTooSmall,  // a later quotient below 1 (regular) or |2| (variant, nearest)
+    EndsInOne,         // regular: a finite list ending in 1 after its first quotient
     PeriodOfTwos,      // variant: a period of 2s only, which converges to a rational
     TwoBeforeMinus,    // nearest: a 2 followed by a minus sign
     EndsInMinusTwo,    // nearest: a finite list ending in -2 (ties go down)
@@ -35,6 +34,7 @@ struct ExpansionFault {
 // algorithm gives this very list: a rational for a finite one, the
 // quadratic fixed point of the period carried through the quotients
 // before it otherwise.
-std::variant<QuadraticNumber, ExpansionFault> ExpansionValue(const WrittenExpansion& written, ExpansionKind kind);
+std::variant<QuadraticNumber, ExpansionFault> ExpansionValue(const WrittenExpansion& written,
+                                                             ExpansionAlgorithm algorithm);
 
 }  // namespace tamsel::exact

@@ -25,30 +25,26 @@ Bounds::~Bounds() {
     mpfr_clear(hi_);
 }
 
+template <class Operation, class... Operand>
+void Bounds::From(const Bounds& source, Operation operation, Operand... operand) {
+    operation(lo_, source.lo_, operand..., MPFR_RNDD);
+    operation(hi_, source.hi_, operand..., MPFR_RNDU);
+}
+
 void Bounds::Set(const mpz_class& v) {
     mpfr_set_z(lo_, v.get_mpz_t(), MPFR_RNDD);
     mpfr_set_z(hi_, v.get_mpz_t(), MPFR_RNDU);
 }
 
-void Bounds::Set(const Bounds& other) {
-    mpfr_set(lo_, other.lo_, MPFR_RNDD);
-    mpfr_set(hi_, other.hi_, MPFR_RNDU);
-}
+void Bounds::Set(const Bounds& other) { From(other, mpfr_set); }
 
-void Bounds::SetSum(const Bounds& other, std::int64_t v) {
-    mpfr_add_si(lo_, other.lo_, v, MPFR_RNDD);
-    mpfr_add_si(hi_, other.hi_, v, MPFR_RNDU);
-}
+void Bounds::SetSum(const Bounds& other, std::int64_t v) { From(other, mpfr_add_si, static_cast<long>(v)); }
 
-void Bounds::SetSum(const Bounds& other, const mpz_class& v) {
-    mpfr_add_z(lo_, other.lo_, v.get_mpz_t(), MPFR_RNDD);
-    mpfr_add_z(hi_, other.hi_, v.get_mpz_t(), MPFR_RNDU);
-}
+void Bounds::SetSum(const Bounds& other, const mpz_class& v) { From(other, mpfr_add_z, v.get_mpz_t()); }
 
 void Bounds::SetSqrt(const mpz_class& v) {
     Set(v);
-    mpfr_sqrt(lo_, lo_, MPFR_RNDD);
-    mpfr_sqrt(hi_, hi_, MPFR_RNDU);
+    From(*this, mpfr_sqrt);
 }
 
 void Bounds::Add(const Bounds& other) {
@@ -56,55 +52,31 @@ void Bounds::Add(const Bounds& other) {
     mpfr_add(hi_, hi_, other.hi_, MPFR_RNDU);
 }
 
-void Bounds::Add(const mpz_class& v) {
-    mpfr_add_z(lo_, lo_, v.get_mpz_t(), MPFR_RNDD);
-    mpfr_add_z(hi_, hi_, v.get_mpz_t(), MPFR_RNDU);
-}
+void Bounds::Add(const mpz_class& v) { From(*this, mpfr_add_z, v.get_mpz_t()); }
 
-void Bounds::Add(std::int64_t v) {
-    mpfr_add_si(lo_, lo_, v, MPFR_RNDD);
-    mpfr_add_si(hi_, hi_, v, MPFR_RNDU);
-}
+void Bounds::Add(std::int64_t v) { From(*this, mpfr_add_si, static_cast<long>(v)); }
 
-void Bounds::Add(std::uint64_t v) {
-    mpfr_add_ui(lo_, lo_, v, MPFR_RNDD);
-    mpfr_add_ui(hi_, hi_, v, MPFR_RNDU);
-}
+void Bounds::Add(std::uint64_t v) { From(*this, mpfr_add_ui, static_cast<unsigned long>(v)); }
 
 void Bounds::Multiply(const Bounds& other) {
     mpfr_mul(lo_, lo_, other.lo_, MPFR_RNDD);
     mpfr_mul(hi_, hi_, other.hi_, MPFR_RNDU);
 }
 
-void Bounds::Multiply(const mpz_class& v) {
-    mpfr_mul_z(lo_, lo_, v.get_mpz_t(), MPFR_RNDD);
-    mpfr_mul_z(hi_, hi_, v.get_mpz_t(), MPFR_RNDU);
-}
+void Bounds::Multiply(const mpz_class& v) { From(*this, mpfr_mul_z, v.get_mpz_t()); }
 
-void Bounds::Multiply(std::uint64_t v) {
-    mpfr_mul_ui(lo_, lo_, v, MPFR_RNDD);
-    mpfr_mul_ui(hi_, hi_, v, MPFR_RNDU);
-}
+void Bounds::Multiply(std::uint64_t v) { From(*this, mpfr_mul_ui, static_cast<unsigned long>(v)); }
 
 void Bounds::Divide(const Bounds& other) {
     mpfr_div(lo_, lo_, other.hi_, MPFR_RNDD);
     mpfr_div(hi_, hi_, other.lo_, MPFR_RNDU);
 }
 
-void Bounds::Divide(const mpz_class& v) {
-    mpfr_div_z(lo_, lo_, v.get_mpz_t(), MPFR_RNDD);
-    mpfr_div_z(hi_, hi_, v.get_mpz_t(), MPFR_RNDU);
-}
+void Bounds::Divide(const mpz_class& v) { From(*this, mpfr_div_z, v.get_mpz_t()); }
 
-void Bounds::Divide(std::int64_t v) {
-    mpfr_div_si(lo_, lo_, v, MPFR_RNDD);
-    mpfr_div_si(hi_, hi_, v, MPFR_RNDU);
-}
+void Bounds::Divide(std::int64_t v) { From(*this, mpfr_div_si, static_cast<long>(v)); }
 
-void Bounds::Log() {
-    mpfr_log(lo_, lo_, MPFR_RNDD);
-    mpfr_log(hi_, hi_, MPFR_RNDU);
-}
+void Bounds::Log() { From(*this, mpfr_log); }
 
 long Bounds::Exponent() const { return mpfr_get_exp(hi_); }
 

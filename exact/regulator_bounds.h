@@ -58,6 +58,11 @@ public:
     long Exponent() const;
 
 private:
+    // The lower bound of `source` through `operation` rounded down, its upper
+    // bound rounded up: operation(bound, source bound, operand..., rounding).
+    template <class Operation, class... Operand>
+    void From(const Bounds& source, Operation operation, Operand... operand);
+
     mpfr_t lo_, hi_;
 };
 

@@ -65,14 +65,15 @@ std::string LineFaultText(const exact::LineFault& fault) {
     return {};
 }
 
-std::string ExpansionFaultText(const exact::ExpansionFault& fault, exact::ExpansionKind kind) {
+std::string ExpansionFaultText(const exact::ExpansionFault& fault, exact::ExpansionAlgorithm algorithm) {
     using exact::ExpansionProblem;
     switch (fault.problem) {
         case ExpansionProblem::QuotientTooSmall:
-            switch (kind) {
-                case exact::ExpansionKind::Usual: return "im üblichen Algorithmus ist jede Zahl nach der ersten ≥ 1";
-                case exact::ExpansionKind::Variant: return "in der Variante ist jede Zahl nach der ersten ≥ 2";
-                case exact::ExpansionKind::Nearest:
+            switch (algorithm) {
+                case exact::ExpansionAlgorithm::Regular:
+                    return "im üblichen Algorithmus ist jede Zahl nach der ersten ≥ 1";
+                case exact::ExpansionAlgorithm::Variant: return "in der Variante ist jede Zahl nach der ersten ≥ 2";
+                case exact::ExpansionAlgorithm::Nearest:
                     return "zur nächsten ganzen Zahl ist jede Zahl nach der ersten dem Betrag nach ≥ 2";
             }
             break;

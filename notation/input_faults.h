@@ -15,7 +15,7 @@ namespace tamsel {
 // the column and without line end.
 std::string ExpressionFaultText(const exact::ExpressionFault& fault);
 std::string LineFaultText(const exact::LineFault& fault);
-std::string ExpansionFaultText(const exact::ExpansionFault& fault, exact::ExpansionKind kind);
+std::string ExpansionFaultText(const exact::ExpansionFault& fault, exact::ExpansionAlgorithm algorithm);
 
 // Two lines that point at a column of a one-line text: the text, each
 // control character shown as a blank, and below it a "^" under the

@@ -29,20 +29,6 @@ namespace {
 constexpr std::size_t kLinesPerJob = 128;
 constexpr std::size_t kBytesPerJob = 1 << 16;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-std::vector<std::string_view> Words(std::string_view line) {
-    std::vector<std::string_view> words;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && IsBlank(line[i])) ++i;
-        const std::size_t start = i;
-        while (i < line.size() && !IsBlank(line[i])) ++i;
-        if (i > start) words.push_back(line.substr(start, i - start));
-    }
-    return words;
-}
-
 struct Chunk {
     const std::string* file = nullptr;
     std::uint64_t firstLine = 0;
@@ -51,7 +37,7 @@ struct Chunk {
 };
 
 // Expands the lines of a chunk into its answer; true when a line failed.
-bool ExpandChunk(const Chunk& chunk, const ExactOptions& options, OrderedOutput& output, std::uint64_t answer) {
+bool ExpandChunk(const Chunk& chunk, const BatchLineAnswer& answerLine, OrderedOutput& output, std::uint64_t answer) {
     // The answer is closed however the chunk ends, after its last text is
     // handed on: the answers after it wait for that.
     struct Closer {
@@ -66,7 +52,7 @@ bool ExpandChunk(const Chunk& chunk, const ExactOptions& options, OrderedOutput&
         try {
             for (std::size_t i = 0; i < chunk.lines.size() && text; ++i) {
                 const BatchPlace place{chunk.file, chunk.firstLine + i};
-                if (!ExpandBatchLine(chunk.lines[i], place, options, text)) failed = true;
+                if (!answerLine(chunk.lines[i], place, text)) failed = true;
                 // Each finished line is handed on at once: it is written
                 // even when memory runs out during the next one.
                 text.flush();
@@ -83,8 +69,8 @@ void WriteAnswer(std::ostream& out, const exact::ExactExpansion& expansion, cons
                  const ExactOptions& options) {
     FieldSet fields = options.Fields();
     if (place.file != nullptr) fields.Add(ExactField::Line);
-    WriteExactJson(out, expansion, fields, options.convergents, options.approximations, place.line,
-                   options.surdTrace, place.file);
+    WriteExactJson(out, expansion, fields, options.convergents, options.approximations, place.line, options.surdTrace,
+                   place.file);
 }
 
 // A line of --batch --expr: an error object with the column of the problem.
@@ -100,8 +86,8 @@ bool ExpandExpressionLine(std::string_view line, const BatchPlace& place, const 
     return true;
 }
 
-unsigned ThreadCount(const ExactOptions& options) {
-    if (options.threads > 0) return options.threads;
+unsigned ThreadCount(const BatchSettings& settings) {
+    if (settings.threads > 0) return settings.threads;
     const unsigned cores = std::thread::hardware_concurrency();
     return cores > 0 ? cores : 1;
 }
@@ -121,8 +107,7 @@ void WriteErrorObject(std::ostream& out, const BatchPlace& place, const std::str
 }  // namespace
 
 bool ExpandBatchLine(std::string_view line, const BatchPlace& place, const ExactOptions& options, std::ostream& out) {
-    const std::size_t comment = line.find('#');
-    if (comment != std::string_view::npos) line = line.substr(0, comment);
+    line = WithoutComment(line);
     const std::vector<std::string_view> words = Words(line);
     if (words.empty()) return true;
     if (options.expression) return ExpandExpressionLine(line, place, options, out);
@@ -146,9 +131,9 @@ bool ExpandBatchLine(std::string_view line, const BatchPlace& place, const Exact
     return true;
 }
 
-ExitStatus RunBatch(const ExactOptions& options, const std::vector<BatchSource>& sources, const BatchSettings& settings,
-                      std::ostream& out, std::ostream& err) {
-    const unsigned threads = ThreadCount(options);
+ExitStatus RunBatch(const BatchLineAnswer& answerLine, const std::vector<BatchSource>& sources,
+                    const BatchSettings& settings, std::ostream& out, std::ostream& err) {
+    const unsigned threads = ThreadCount(settings);
     const std::size_t linesPerJob = settings.lineBuffered ? 1 : kLinesPerJob;
     OrderedOutput output(out, settings.byteBound, settings.lineBuffered);
     const FinishedOutputFlush flushOnExhaustion(
@@ -162,9 +147,9 @@ ExitStatus RunBatch(const ExactOptions& options, const std::vector<BatchSource>&
         const auto submit = [&](Chunk& chunk) {
             auto job = std::make_shared<Chunk>(std::move(chunk));
             const std::uint64_t answer = output.Open();
-            workers.Submit([job, answer, &options, &output, &progress] {
+            workers.Submit([job, answer, &answerLine, &output, &progress] {
                 try {
-                    const bool failed = ExpandChunk(*job, options, output, answer);
+                    const bool failed = ExpandChunk(*job, answerLine, output, answer);
                     progress.Done(job->lines.size());
                     return failed;
                 } catch (const std::bad_alloc&) {
@@ -213,8 +198,8 @@ ExitStatus RunBatch(const ExactOptions& options, const std::vector<BatchSource>&
     return status;
 }
 
-ExitStatus RunBatchOnFiles(const ExactOptions& options, const std::vector<std::string>& files, BatchSettings settings,
-                           std::istream& in, std::ostream& out, std::ostream& err) {
+ExitStatus RunBatchOnFiles(const BatchLineAnswer& answerLine, const std::vector<std::string>& files,
+                           BatchSettings settings, std::istream& in, std::ostream& out, std::ostream& err) {
     std::vector<std::unique_ptr<std::ifstream>> opened;
     std::vector<BatchSource> sources;
     for (const std::string& name : files.empty() ? std::vector<std::string>{"-"} : files) {
@@ -235,7 +220,7 @@ ExitStatus RunBatchOnFiles(const ExactOptions& options, const std::vector<std::s
         opened.push_back(std::move(file));
     }
     settings.namesFiles = sources.size() > 1;
-    return RunBatch(options, sources, settings, out, err);
+    return RunBatch(answerLine, sources, settings, out, err);
 }
 
 }  // namespace tamsel

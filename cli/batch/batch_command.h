@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/batch/batch_line.h"
 #include "cli/command_line/command.h"
 #include "cli/command_line/exit_status.h"
 
@@ -25,6 +26,8 @@ struct BatchSettings {
     bool lineBuffered = false;
     // The progress line on `err` (only for a terminal).
     bool progress = false;
+    // Threads that answer lines; 0: one per core.
+    unsigned threads = 0;
     std::size_t byteBound = kBatchByteBound;
 };
 
@@ -34,31 +37,27 @@ struct BatchSource {
     std::istream* in;
 };
 
-// Where a batch line comes from; `file` is null unless answers name it.
-struct BatchPlace {
-    const std::string* file = nullptr;
-    std::uint64_t line = 0;
-};
-
-// Expands one input line of a batch and appends its JSON object (or, for a
-// bad line, {"line": ..., "error": ..., "code": ...}, with "column" for an
-// expression) with its line end to `out`; with options.expression the line
-// is one expression instead of four numbers. Empty lines and comments (from
-// "#" on) give nothing. Returns false for a bad line.
+// The line answer of --batch: expands one input line and appends its JSON
+// object (or, for a bad line, {"line": ..., "error": ..., "code": ...}, with
+// "column" for an expression) with its line end to `out`; with
+// options.expression the line is one expression instead of four numbers.
+// Empty lines and comments (from "#" on) give nothing. Returns false for a
+// bad line.
 bool ExpandBatchLine(std::string_view line, const BatchPlace& place, const ExactOptions& options, std::ostream& out);
 
-// tamsel-cli --batch: reads KOEFF WURZEL ABS NENNER per line from the
-// sources in turn and writes one JSON object per input line to `out`, in
-// input order, computed on a pool of threads. Returns Done, InputRefused when a
-// line failed, WrongCall when a source could not be read to its end, or
-// NotWritten when the output could not be written.
-ExitStatus RunBatch(const ExactOptions& options, const std::vector<BatchSource>& sources, const BatchSettings& settings,
-             std::ostream& out, std::ostream& err);
+// tamsel-cli --batch: reads the sources in turn and writes what `answerLine`
+// makes of every input line to `out`, in input order, computed on a pool of
+// threads. Returns Done, InputRefused when a line failed, WrongCall when a
+// source could not be read to its end, or NotWritten when the output could
+// not be written.
+ExitStatus RunBatch(const BatchLineAnswer& answerLine, const std::vector<BatchSource>& sources,
+                    const BatchSettings& settings, std::ostream& out, std::ostream& err);
 
 // Opens the named files ("-" and no name at all: `in`), every one before
-// anything is answered, and runs the batch on them. A file that cannot be
-// opened: a message and WrongCall, with nothing answered.
-ExitStatus RunBatchOnFiles(const ExactOptions& options, const std::vector<std::string>& files, BatchSettings settings,
-                    std::istream& in, std::ostream& out, std::ostream& err);
+// anything is answered, and runs the batch on them; with more than one file
+// every answer names its file. A file that cannot be opened: a message and
+// WrongCall, with nothing answered.
+ExitStatus RunBatchOnFiles(const BatchLineAnswer& answerLine, const std::vector<std::string>& files,
+                           BatchSettings settings, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace tamsel

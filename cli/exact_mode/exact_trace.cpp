@@ -2,6 +2,7 @@
 #include "cli/exact_mode/exact_trace.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "cli/command_line/output_failure.h"
 #include "cli/json/json_integer.h"
@@ -14,16 +15,16 @@ namespace tamsel {
 
 namespace {
 
-// Collects each x and its quotient and hands them to a format.
-template <class Format>
+// Hands each state of a walk, as `describe` gives it to the format, and the
+// quotient pulled out of it to a format.
+template <class Format, class Describe>
 struct TraceSink : exact::QuotientSink {
     static constexpr bool kWantsStates = true;
 
-    TraceSink(const exact::ExactExpansion& e, std::ostream& stream) : expansion(e), out(stream), format{stream} {}
+    TraceSink(std::ostream& stream, Describe d) : out(stream), format{stream}, describe(std::move(d)) {}
 
-    void State(const mpz_class& abs, const mpz_class& nenner) {
-        exact::MakeTraceParameters(expansion, abs, nenner, parameters);
-        format.Parameters(parameters, entries == 0);
+    void State(const mpz_class& p, const mpz_class& q) {
+        describe(format, p, q, entries == 0);
         open = true;
         if (++entries % 4096 == 0) ThrowIfFailed(out);
     }
@@ -32,19 +33,27 @@ struct TraceSink : exact::QuotientSink {
         format.Quotient(k);
         open = false;
     }
-    void Finish() {
-        if (open) format.NoQuotient();
-    }
 
-    const exact::ExactExpansion& expansion;
     std::ostream& out;
     Format format;
-    exact::TraceParameters parameters;
+    Describe describe;
     std::uint64_t entries = 0;
     bool open = false;
 };
 
+// Walks `walk` into `out`; after a closed period or at the step limit the
+// last state has no quotient. JSON wraps the entries in an array.
+template <class Format, class Describe>
+void WalkInto(std::ostream& out, const exact::ExactExpansion& walk, Describe describe) {
+    if constexpr (Format::kJson) out << '[';
+    TraceSink<Format, Describe> sink(out, std::move(describe));
+    walk.Walk(sink);
+    if (sink.open) sink.format.NoQuotient();
+    if constexpr (Format::kJson) out << ']';
+}
+
 struct PlainFormat {
+    static constexpr bool kJson = false;
     std::ostream& out;
     void Parameters(const exact::TraceParameters& x, bool /*first*/) {
         out << NumberText(x.koeff) << '\t' << NumberText(x.wurzel) << '\t' << NumberText(x.abs) << '\t'
@@ -55,6 +64,7 @@ struct PlainFormat {
 };
 
 struct JsonFormat {
+    static constexpr bool kJson = true;
     std::ostream& out;
     void Parameters(const exact::TraceParameters& x, bool first) {
         out << (first ? "[" : ",[");
@@ -74,37 +84,15 @@ struct JsonFormat {
     void NoQuotient() { out << ']'; }
 };
 
+// The window's parameters of every x.
 template <class Format>
 void WriteTrace(std::ostream& out, const exact::ExactExpansion& expansion) {
-    TraceSink<Format> sink(expansion, out);
-    expansion.Walk(sink);
-    sink.Finish();
+    exact::TraceParameters parameters;
+    WalkInto<Format>(out, expansion, [&](Format& format, const mpz_class& abs, const mpz_class& nenner, bool first) {
+        exact::MakeTraceParameters(expansion, abs, nenner, parameters);
+        format.Parameters(parameters, first);
+    });
 }
-
-// Hands each complete quotient (p + sqrt(d)) / q and its quotient to a format.
-template <class Format>
-struct SurdSink : exact::QuotientSink {
-    static constexpr bool kWantsStates = true;
-
-    SurdSink(const mpz_class& root, std::ostream& stream) : d(root), out(stream), format{stream} {}
-
-    void State(const mpz_class& p, const mpz_class& q) {
-        format.Surd(p, d, q, entries == 0);
-        open = true;
-        if (++entries % 4096 == 0) ThrowIfFailed(out);
-    }
-    void Quotient(std::int64_t k) { Quotient(mpz_class(static_cast<long>(k))); }
-    void Quotient(const mpz_class& k) {
-        format.Quotient(k);
-        open = false;
-    }
-
-    const mpz_class& d;
-    std::ostream& out;
-    Format format;
-    std::uint64_t entries = 0;
-    bool open = false;
-};
 
 struct PlainSurdFormat : PlainFormat {
     void Surd(const mpz_class& p, const mpz_class& d, const mpz_class& q, bool /*first*/) { out << SurdText(p, d, q); }
@@ -132,9 +120,9 @@ void WriteSurdTrace(std::ostream& out, const exact::ExactExpansion& expansion) {
     const exact::ExactInput widened{x.Koeff() * n, x.Wurzel(), x.Abs() * n, n * n};
     const exact::ExactExpansion walk(widened, expansion.Algorithm(), expansion.MaxSteps());
     const mpz_class d = x.Koeff() * x.Koeff() * x.Wurzel() * n * n;
-    SurdSink<Format> sink(d, out);
-    walk.Walk(sink);
-    if (sink.open) sink.format.NoQuotient();
+    WalkInto<Format>(out, walk, [&d](Format& format, const mpz_class& p, const mpz_class& q, bool first) {
+        format.Surd(p, d, q, first);
+    });
 }
 
 }  // namespace
@@ -144,9 +132,7 @@ void WritePlainTrace(std::ostream& out, const exact::ExactExpansion& expansion) 
 }
 
 void WriteJsonTrace(std::ostream& out, const exact::ExactExpansion& expansion) {
-    out << '[';
     WriteTrace<JsonFormat>(out, expansion);
-    out << ']';
 }
 
 void WritePlainSurdTrace(std::ostream& out, const exact::ExactExpansion& expansion) {
@@ -154,9 +140,7 @@ void WritePlainSurdTrace(std::ostream& out, const exact::ExactExpansion& expansi
 }
 
 void WriteJsonSurdTrace(std::ostream& out, const exact::ExactExpansion& expansion) {
-    out << '[';
     WriteSurdTrace<JsonSurdFormat>(out, expansion);
-    out << ']';
 }
 
 }  // namespace tamsel

@@ -5,7 +5,7 @@
 #include <variant>
 
 #include "cli/exact_mode/expression_argument.h"
-#include "cli/json/json_integer.h"
+#include "cli/json/exact_json.h"
 #include "cli/json/json_text.h"
 #include "notation/input_faults.h"
 #include "notation/quadratic_text.h"
@@ -14,25 +14,19 @@ namespace tamsel {
 
 namespace {
 
-const char* KindName(exact::ExpansionKind kind) {
-    switch (kind) {
-        case exact::ExpansionKind::Usual: return "regular";
-        case exact::ExpansionKind::Variant: return "variant";
-        case exact::ExpansionKind::Nearest: return "nearest";
+const char* AlgorithmName(exact::ExpansionAlgorithm algorithm) {
+    switch (algorithm) {
+        case exact::ExpansionAlgorithm::Regular: return "regular";
+        case exact::ExpansionAlgorithm::Variant: return "variant";
+        case exact::ExpansionAlgorithm::Nearest: return "nearest";
     }
     return "";
 }
 
-void WriteJson(std::ostream& out, exact::ExpansionKind kind, const exact::ExactInput& x) {
-    out << "{\"algorithm\":\"" << KindName(kind) << "\",\"inputs\":{\"koeff\":";
-    WriteJsonInteger(out, x.koeff);
-    out << ",\"wurzel\":";
-    WriteJsonInteger(out, x.wurzel);
-    out << ",\"abs\":";
-    WriteJsonInteger(out, x.abs);
-    out << ",\"nenner\":";
-    WriteJsonInteger(out, x.nenner);
-    out << "},\"value\":" << JsonString(QuadraticText(x)) << "}\n";
+void WriteJson(std::ostream& out, exact::ExpansionAlgorithm algorithm, const exact::ExactInput& x) {
+    out << "{\"algorithm\":\"" << AlgorithmName(algorithm) << "\",\"inputs\":";
+    WriteJsonInputs(out, x);
+    out << ",\"value\":" << JsonString(QuadraticText(x)) << "}\n";
 }
 
 }  // namespace
@@ -43,14 +37,14 @@ ExitStatus RunFrom(const FromRequest& request, std::ostream& out, std::ostream& 
         WriteRefusal(err, request.text, {LineFaultText(*fault), fault->column});
         return ExitStatus::WrongCall;
     }
-    const auto value = exact::ExpansionValue(std::get<exact::WrittenExpansion>(written), request.kind);
+    const auto value = exact::ExpansionValue(std::get<exact::WrittenExpansion>(written), request.algorithm);
     if (const auto* fault = std::get_if<exact::ExpansionFault>(&value)) {
-        WriteRefusal(err, request.text, {ExpansionFaultText(*fault, request.kind), fault->column});
+        WriteRefusal(err, request.text, {ExpansionFaultText(*fault, request.algorithm), fault->column});
         return ExitStatus::WrongCall;
     }
     const exact::ExactInput x = std::get<exact::QuadraticNumber>(value).ToInput();
     if (request.json) {
-        WriteJson(out, request.kind, x);
+        WriteJson(out, request.algorithm, x);
     } else {
         out << x.koeff << ' ' << x.wurzel << ' ' << x.abs << ' ' << x.nenner << "\nx = " << QuadraticText(x) << '\n';
     }
@@ -66,8 +60,7 @@ ExitStatus RunFromMode(const Command& command, std::istream& in, std::ostream& o
         request.text = std::move(whole).str();
     }
     request.json = command.options.json;
-    if (command.options.variant) request.kind = exact::ExpansionKind::Variant;
-    if (command.options.approximations.nearest) request.kind = exact::ExpansionKind::Nearest;
+    request.algorithm = command.options.Algorithm();
     return RunFrom(request, out, err);
 }
 

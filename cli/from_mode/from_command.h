@@ -14,7 +14,7 @@ namespace tamsel {
 // The way back: a continued fraction, how to read it, how to answer.
 struct FromRequest {
     std::string text;
-    exact::ExpansionKind kind = exact::ExpansionKind::Usual;
+    exact::ExpansionAlgorithm algorithm = exact::ExpansionAlgorithm::Regular;
     bool json = false;
 };
 

@@ -8,6 +8,7 @@
 #include "cli/exact_mode/exact_plain.h"
 #include "cli/exact_mode/exact_trace.h"
 #include "cli/json/json_integer.h"
+#include "cli/json/json_object.h"
 #include "cli/json/json_text.h"
 #include "exact/convergents.h"
 
@@ -23,30 +24,6 @@ const char* EndName(exact::WalkEnd end) {
     }
     return "";
 }
-
-// Writes "key": before each kept value, with the comma between them.
-class ObjectWriter {
-public:
-    ObjectWriter(std::ostream& out, const FieldSet& fields, const std::string* file) : out_(out), fields_(fields) {
-        out_ << '{';
-        if (file != nullptr) {
-            out_ << "\"file\":" << JsonString(*file);
-            first_ = false;
-        }
-    }
-    bool Key(ExactField field) {
-        if (!fields_.Has(field)) return false;
-        out_ << (first_ ? "\"" : ",\"") << FieldKey(field) << "\":";
-        first_ = false;
-        return true;
-    }
-    void Close() { out_ << "}\n"; }
-
-private:
-    std::ostream& out_;
-    const FieldSet& fields_;
-    bool first_ = true;
-};
 
 void WriteQuotients(std::ostream& out, const exact::ExactExpansion& expansion, const exact::QuotientList& kept,
                     std::uint64_t first, std::uint64_t last) {
@@ -71,6 +48,18 @@ void WriteCount(std::ostream& out, bool known, std::uint64_t count) {
 
 }  // namespace
 
+void WriteJsonInputs(std::ostream& out, const exact::ExactInput& input) {
+    out << "{\"koeff\":";
+    WriteJsonInteger(out, input.koeff);
+    out << ",\"wurzel\":";
+    WriteJsonInteger(out, input.wurzel);
+    out << ",\"abs\":";
+    WriteJsonInteger(out, input.abs);
+    out << ",\"nenner\":";
+    WriteJsonInteger(out, input.nenner);
+    out << '}';
+}
+
 void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, const FieldSet& fields,
                     std::uint64_t convergents, const ApproximationRequest& approximations, std::uint64_t line,
                     bool surdTrace, const std::string* file) {
@@ -93,20 +82,11 @@ void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, c
     }
     const bool periodic = summary.end == exact::WalkEnd::Period;
 
-    ObjectWriter object(out, fields, file);
+    JsonObject<FieldSet, ExactField> object(out, fields, FieldKey, file);
     if (object.Key(ExactField::Line)) out << line;
     if (object.Key(ExactField::Exact)) out << "true";
     if (object.Key(ExactField::Inputs)) {
-        const exact::ExactInput& input = expansion.Input();
-        out << "{\"koeff\":";
-        WriteJsonInteger(out, input.koeff);
-        out << ",\"wurzel\":";
-        WriteJsonInteger(out, input.wurzel);
-        out << ",\"abs\":";
-        WriteJsonInteger(out, input.abs);
-        out << ",\"nenner\":";
-        WriteJsonInteger(out, input.nenner);
-        out << '}';
+        WriteJsonInputs(out, expansion.Input());
     }
     if (object.Key(ExactField::Quotients)) {
         WriteQuotients(out, expansion, kept, 1, periodic ? summary.periodStart - 1 : summary.steps);

@@ -28,6 +28,9 @@ void WriteExactJson(std::ostream& out, const exact::ExactExpansion& expansion, c
                     std::uint64_t convergents, const ApproximationRequest& approximations = {}, std::uint64_t line = 0,
                     bool surdTrace = false, const std::string* file = nullptr);
 
+// {"koeff": …, "wurzel": …, "abs": …, "nenner": …}, the numbers of x.
+void WriteJsonInputs(std::ostream& out, const exact::ExactInput& input);
+
 // {"line": line, "error": message, "code": code} on one line, with "file"
 // first when a file is given.
 void WriteJsonError(std::ostream& out, std::uint64_t line, const std::string& message, const char* code,

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/pell/pell_command.h"
 
-#include <fstream>
-
 #include "cli/command_line/messages.h"
 #include "cli/json/exact_json.h"
 #include "cli/pell/pell_json.h"
@@ -21,8 +19,8 @@ struct PellInputs {
 };
 
 // A refused input: the message, and in a batch the stable word for its cause.
-std::optional<PellInputs> ReadInputs(std::string_view dText, std::optional<std::string_view> nText,
-                                     std::string& error, const char*& code) {
+std::optional<PellInputs> ReadInputs(std::string_view dText, std::optional<std::string_view> nText, std::string& error,
+                                     const char*& code) {
     PellInputs inputs;
     std::optional<mpz_class> d = exact::ReadWholeNumber(dText);
     if (!d) {
@@ -55,7 +53,7 @@ std::optional<PellInputs> ReadInputs(std::string_view dText, std::optional<std::
             return std::nullopt;
         }
         if (abs(*n) > exact::kLargestNorm) {
-code = "norm-too-large";
+            code = "norm-too-large";
             error =
                 "|N| darf höchstens " + std::to_string(exact::kLargestNorm) + " sein, nicht " + NumberText(*n, false);
             return std::nullopt;
@@ -162,8 +160,9 @@ bool SolveNorm(const PellInputs& inputs, const Command& command, std::vector<Pel
     return true;
 }
 
-// Answers one input; false with the message when the walk does not close.
-bool Answer(const PellInputs& inputs, const Command& command, std::uint64_t line, std::ostream& out,
+// Answers one input (of a batch line at `place`); false with the message when
+// the walk does not close.
+bool Answer(const PellInputs& inputs, const Command& command, const BatchPlace& place, std::ostream& out,
             std::string& error) {
     if (inputs.n || command.pellSettings.solutions) {
         std::vector<PellPair> solutions;
@@ -171,50 +170,36 @@ bool Answer(const PellInputs& inputs, const Command& command, std::uint64_t line
         if (!SolveNorm(inputs, command, solutions, unit, error)) return false;
         const mpz_class n = inputs.n ? *inputs.n : mpz_class(1);
         if (command.options.json || command.mode == Mode::Batch) {
-            WriteNormJson(out, inputs.d, n, solutions, command.pellSettings.solutions.has_value(), line);
+            WriteNormJson(out, inputs.d, n, solutions, command.pellSettings.solutions.has_value(), place.line,
+                          place.file);
         } else {
             WriteNormText(out, inputs.d, n, solutions, command.pellSettings.solutions.has_value(), unit,
                           command.pellSettings.full);
         }
         return true;
     }
-    const PellFields fields = command.pellSettings.Fields(command.mode == Mode::Batch);
+    PellFields fields = command.pellSettings.Fields(command.mode == Mode::Batch);
+    if (place.file != nullptr) fields.Add(PellField::Line);
     PellFacts facts;
     if (!GatherFacts(inputs.d, command, fields, facts, error)) return false;
     if (command.options.json || command.mode == Mode::Batch) {
-        WritePellJson(out, facts, fields, line);
+        WritePellJson(out, facts, fields, place.line, place.file);
     } else {
         WritePellText(out, facts, command.pellSettings.full);
     }
     return true;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-std::vector<std::string_view> Words(std::string_view line) {
-    std::vector<std::string_view> words;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && IsBlank(line[i])) ++i;
-        const std::size_t start = i;
-        while (i < line.size() && !IsBlank(line[i])) ++i;
-        if (i > start) words.push_back(line.substr(start, i - start));
-    }
-    return words;
-}
-
 }  // namespace
 
-bool AnswerPellLine(std::string_view line, std::uint64_t lineNumber, const Command& command, std::ostream& out) {
-    const std::size_t comment = line.find('#');
-    if (comment != std::string_view::npos) line = line.substr(0, comment);
-    const std::vector<std::string_view> words = Words(line);
+bool AnswerPellLine(std::string_view line, const BatchPlace& place, const Command& command, std::ostream& out) {
+    const std::vector<std::string_view> words = Words(WithoutComment(line));
     if (words.empty()) return true;
     std::string error;
     if (words.size() > 2) {
-        WriteJsonError(out, lineNumber,
+        WriteJsonError(out, place.line,
                        "erwartet werden D oder D N, die Zeile hat " + std::to_string(words.size()) + " Zahlen",
-                       "field-count");
+                       "field-count", place.file);
         return false;
     }
     std::optional<std::string_view> n;
@@ -225,36 +210,11 @@ bool AnswerPellLine(std::string_view line, std::uint64_t lineNumber, const Comma
     }
     const char* code = "step-limit";  // the only refusal after the inputs were read
     const std::optional<PellInputs> inputs = ReadInputs(words[0], n, error, code);
-    if (!inputs || !Answer(*inputs, command, lineNumber, out, error)) {
-        WriteJsonError(out, lineNumber, error, code);
+    if (!inputs || !Answer(*inputs, command, place, out, error)) {
+        WriteJsonError(out, place.line, error, code, place.file);
         return false;
     }
     return true;
-}
-
-ExitStatus RunPellBatch(const Command& command, std::istream& in, std::ostream& out, std::ostream& err) {
-    // The input files in order ("-" or none: standard input); lines are
-    // numbered through all of them.
-    std::vector<std::string> files = command.options.files;
-    if (files.empty()) files.push_back("-");
-    bool anyFailed = false;
-    std::string line;
-    std::uint64_t lineNumber = 0;
-    for (const std::string& name : files) {
-        std::ifstream file;
-        if (name != "-") {
-            file.open(name);
-            if (!file) {
-                SayTo(err, "die Eingabedatei " + QuotedForMessage(name) + " lässt sich nicht lesen");
-                return ExitStatus::WrongCall;
-            }
-        }
-        std::istream& input = name == "-" ? in : file;
-        while (out && std::getline(input, line)) {
-            if (!AnswerPellLine(line, ++lineNumber, command, out)) anyFailed = true;
-        }
-    }
-    return AfterWriting(out, err, anyFailed ? ExitStatus::InputRefused : ExitStatus::Done);
 }
 
 ExitStatus RunPellMode(const Command& command, std::ostream& out, std::ostream& err) {
@@ -264,7 +224,7 @@ ExitStatus RunPellMode(const Command& command, std::ostream& out, std::ostream& 
     if (command.pellSettings.norm) n = *command.pellSettings.norm;
     const std::optional<PellInputs> inputs = ReadInputs(command.numbers[0], n, error, code);
     if (!inputs) return WrongCall(err, Mode::Pell, error);
-    if (!Answer(*inputs, command, 0, out, error)) {
+    if (!Answer(*inputs, command, BatchPlace{}, out, error)) {
         SayTo(err, error);
         return AfterWriting(out, err, ExitStatus::InputRefused);
     }

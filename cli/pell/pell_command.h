@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstdint>
-#include <istream>
 #include <ostream>
 #include <string_view>
 
+#include "cli/batch/batch_line.h"
 #include "cli/command_line/command.h"
 #include "cli/command_line/exit_status.h"
 
@@ -16,11 +15,9 @@ namespace tamsel {
 // does not close within --max-steps, WrongCall for a wrong D or N.
 ExitStatus RunPellMode(const Command& command, std::ostream& out, std::ostream& err);
 
-// tamsel-cli --batch --pell: each input line holds D or D N; one JSON object
-// per line in order, {"line", "error"} for a failed one (InputRefused).
-ExitStatus RunPellBatch(const Command& command, std::istream& in, std::ostream& out, std::ostream& err);
-
-// Answers one batch line; false for a failed line.
-bool AnswerPellLine(std::string_view line, std::uint64_t lineNumber, const Command& command, std::ostream& out);
+// The line answer of --batch --pell: a line holds D or D N (comments from
+// "#" on); one JSON object for it, {"line", "error", "code"} for a failed
+// one (then false), with "file" first when `place` names one.
+bool AnswerPellLine(std::string_view line, const BatchPlace& place, const Command& command, std::ostream& out);
 
 }  // namespace tamsel

@@ -5,6 +5,8 @@
 #include <thread>
 
 #include "cli/json/json_integer.h"
+#include "cli/json/json_object.h"
+#include "cli/json/json_text.h"
 #include "notation/pell_text.h"
 
 namespace tamsel {
@@ -59,40 +61,26 @@ void WriteUnit(std::ostream& out, const UnitFacts& facts) {
     out << ",\"norm\":" << facts.norm << '}';
 }
 
-class Keys {
-public:
-    Keys(std::ostream& out, const PellFields& fields) : out_(out), fields_(fields) { out_ << '{'; }
-    bool Key(PellField field) {
-        if (!fields_.Has(field)) return false;
-        out_ << (first_ ? "\"" : ",\"") << PellFieldKey(field) << "\":";
-        first_ = false;
-        return true;
-    }
+using PellObject = JsonObject<PellFields, PellField>;
 
-private:
-    std::ostream& out_;
-    const PellFields& fields_;
-    bool first_ = true;
-};
-
-void WriteOrder(std::ostream& out, Keys& keys, const UnitFacts* facts, const PellField (&names)[5]) {
-    if (keys.Key(names[0])) {
+void WriteOrder(std::ostream& out, PellObject& object, const UnitFacts* facts, const PellField (&names)[5]) {
+    if (object.Key(names[0])) {
         if (facts && facts->periodLength) {
             out << *facts->periodLength;
         } else {
             out << "null";
         }
     }
-    if (keys.Key(names[1])) WritePair(out, facts && facts->positive ? &*facts->positive : nullptr);
-    if (keys.Key(names[2])) WritePair(out, facts && facts->negative ? &*facts->negative : nullptr);
-    if (keys.Key(names[3])) {
+    if (object.Key(names[1])) WritePair(out, facts && facts->positive ? &*facts->positive : nullptr);
+    if (object.Key(names[2])) WritePair(out, facts && facts->negative ? &*facts->negative : nullptr);
+    if (object.Key(names[3])) {
         if (facts) {
             WriteUnit(out, *facts);
         } else {
             out << "null";
         }
     }
-    if (keys.Key(names[4])) {
+    if (object.Key(names[4])) {
         if (facts && facts->regulator) {
             out << '"' << DecimalText(*facts->regulator, '.') << '"';
         } else {
@@ -103,22 +91,24 @@ void WriteOrder(std::ostream& out, Keys& keys, const UnitFacts* facts, const Pel
 
 }  // namespace
 
-void WritePellJson(std::ostream& out, const PellFacts& facts, const PellFields& fields, std::uint64_t line) {
-    Keys keys(out, fields);
-    if (keys.Key(PellField::Line)) out << line;
-    if (keys.Key(PellField::D)) WriteJsonInteger(out, facts.d);
+void WritePellJson(std::ostream& out, const PellFacts& facts, const PellFields& fields, std::uint64_t line,
+                   const std::string* file) {
+    PellObject object(out, fields, PellFieldKey, file);
+    if (object.Key(PellField::Line)) out << line;
+    if (object.Key(PellField::D)) WriteJsonInteger(out, facts.d);
     WriteOrder(
-        out, keys, &facts.root,
+        out, object, &facts.root,
         {PellField::PeriodLength, PellField::Pell, PellField::NegativePell, PellField::Unit, PellField::Regulator});
-    WriteOrder(out, keys, facts.half ? &*facts.half : nullptr,
+    WriteOrder(out, object, facts.half ? &*facts.half : nullptr,
                {PellField::PeriodLengthOrderD, PellField::PellFour, PellField::NegativePellFour, PellField::UnitOrderD,
                 PellField::RegulatorOrderD});
-    out << "}\n";
+    object.Close();
 }
 
 void WriteNormJson(std::ostream& out, const mpz_class& d, const mpz_class& n, const std::vector<PellPair>& solutions,
-                   bool listing, std::uint64_t line) {
+                   bool listing, std::uint64_t line, const std::string* file) {
     out << '{';
+    if (file != nullptr) out << "\"file\":" << JsonString(*file) << ',';
     if (line > 0) out << "\"line\":" << line << ',';
     out << "\"d\":";
     WriteJsonInteger(out, d);

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "cli/pell/pell_fields.h"
@@ -15,12 +16,15 @@ namespace tamsel {
 // "unit" ({"x", "y", "norm"}: x + y sqrt(D)), "regulator" (a string of
 // significant digits), and the same for the order of discriminant D
 // ("periodLengthOrderD", "pellFour", "negativePellFour", "unitOrderD" with
-// (x + y sqrt(D)) / 2, "regulatorOrderD"; null unless D = 1 (mod 4)).
-void WritePellJson(std::ostream& out, const PellFacts& facts, const PellFields& fields, std::uint64_t line);
+// (x + y sqrt(D)) / 2, "regulatorOrderD"; null unless D = 1 (mod 4)). With
+// `file`, the object starts with "file": its name.
+void WritePellJson(std::ostream& out, const PellFacts& facts, const PellFields& fields, std::uint64_t line,
+                   const std::string* file = nullptr);
 
 // {"line", "d", "n", "classes"} or, with `listing`, "solutions" instead of
-// "classes": lists of {"x", "y"}.
+// "classes": lists of {"x", "y"}; "line" only for a line above 0, and
+// "file" first with `file`.
 void WriteNormJson(std::ostream& out, const mpz_class& d, const mpz_class& n, const std::vector<PellPair>& solutions,
-                   bool listing, std::uint64_t line);
+                   bool listing, std::uint64_t line, const std::string* file = nullptr);
 
 }  // namespace tamsel

@@ -86,7 +86,10 @@ TEST(BatchFiles, ReadErrorAfterTheAnswersSoFar) {
     ExactOptions options;
     std::string error;
     options.fields = ReadFieldList("periodLength", error);
-    EXPECT_EQ(RunBatch(options, {{"daten.txt", &in}}, {}, out, err), ExitStatus::WrongCall);
+    const BatchLineAnswer expand = [&](std::string_view line, const BatchPlace& place, std::ostream& text) {
+        return ExpandBatchLine(line, place, options, text);
+    };
+    EXPECT_EQ(RunBatch(expand, {{"daten.txt", &in}}, {}, out, err), ExitStatus::WrongCall);
     EXPECT_EQ(out.str(), "{\"periodLength\":1}\n{\"periodLength\":2}\n");
     EXPECT_EQ(err.str(), "tamsel-cli: „daten.txt“ kann nicht zu Ende gelesen werden\n");
 }

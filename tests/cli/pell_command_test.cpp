@@ -8,6 +8,7 @@
 #include "../support/cli_run.h"
 
 #include "cli/command_line/messages.h"
+#include "cli/json/json_text.h"
 
 namespace tamsel {
 namespace {
@@ -153,21 +154,53 @@ TEST(PellCommand, PeriodBeyondTheStepLimit) {
               "--max-steps)\n");
 }
 
+// The Pell batch runs on the batch's own machinery: more than one file names
+// the file in every answer, threads keep the input order.
 TEST(PellCommand, BatchReadsFilesInOrder) {
     const std::string file = testing::TempDir() + "pell_batch_input.txt";
-    std::ofstream(file) << "5\n";
-    const Output r = Pell({"--batch", "--fields", "line,unit", file, "-", file}, "6\n");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, R"({"line":1,"unit":{"x":2,"y":1,"norm":-1}})"
-                     "\n"
-                     R"({"line":2,"unit":{"x":5,"y":2,"norm":1}})"
-                     "\n"
-                     R"({"line":3,"unit":{"x":2,"y":1,"norm":-1}})"
-                     "\n");
-    const Output missing = Pell({"--batch", file + ".fehlt"});
+    std::ofstream(file) << "5\n5 -4\n";
+    const std::string named = "{\"file\":" + JsonString(file) + ",";
+    const struct {
+        std::vector<std::string> args;
+        std::string out;
+    } table[] = {
+        {{"--fields", "line,unit", file, "-", file},
+         named +
+             R"("line":1,"unit":{"x":2,"y":1,"norm":-1}})"
+             "\n" +
+             named +
+             R"("line":2,"d":5,"n":-4,"classes":[{"x":1,"y":1},{"x":-1,"y":1},{"x":4,"y":2}]})"
+             "\n"
+             R"({"file":"-","line":1,"unit":{"x":5,"y":2,"norm":1}})"
+             "\n" +
+             named +
+             R"("line":1,"unit":{"x":2,"y":1,"norm":-1}})"
+             "\n" +
+             named +
+             R"("line":2,"d":5,"n":-4,"classes":[{"x":1,"y":1},{"x":-1,"y":1},{"x":4,"y":2}]})"
+             "\n"},
+        {{"--fields", "unit", "--threads", "2", "--line-buffered", "--quiet", "-"},
+         R"({"unit":{"x":5,"y":2,"norm":1}})"
+         "\n"},
+        {{"--fields", "unit", file},
+         R"({"unit":{"x":2,"y":1,"norm":-1}})"
+         "\n"
+         R"({"line":2,"d":5,"n":-4,"classes":[{"x":1,"y":1},{"x":-1,"y":1},{"x":4,"y":2}]})"
+         "\n"},
+    };
+    for (const auto& row : table) {
+        std::vector<std::string> args = {"--batch"};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const Output r = Pell(args, "6\n");
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.out, row.out);
+    }
+    const Output missing = Pell({"--batch", file, file + ".fehlt"});
     EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.out, "");
     EXPECT_EQ(missing.err,
-              "tamsel-cli: die Eingabedatei " + QuotedForMessage(file + ".fehlt") + " lässt sich nicht lesen\n");
+              "tamsel-cli: " + QuotedForMessage(file + ".fehlt") + " kann nicht gelesen werden: gibt es nicht\n");
 }
 
 TEST(PellCommand, BatchKeepsGoingAfterBadLines) {

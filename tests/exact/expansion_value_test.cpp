@@ -83,20 +83,20 @@ std::string Four(const QuadraticNumber& x) {
 }
 
 TEST(ExpansionValue, ValuesOfEachAlgorithm) {
-    using K = ExpansionKind;
+    using K = ExpansionAlgorithm;
     const struct {
-        ExpansionKind kind;
+        ExpansionAlgorithm algorithm;
         const char* text;
         const char* four;
     } cases[] = {
-        {K::Usual, "[2; (1, 1, 1, 4)]", "1 7 0 1"},
-        {K::Usual, "[(1)]", "1 5 1 2"},
-        {K::Usual, "[1; (2, 2)]", "1 2 0 1"},
-        {K::Usual, "[-2; 1, 1, (2)]", "-1 2 0 1"},
-        {K::Usual, "[0; 3, 1, (2, 1)]", "-1 3 2 1"},
-        {K::Usual, "[3; 7, 16]", "0 0 355 113"},
-        {K::Usual, "[-4]", "0 0 -4 1"},
-        {K::Usual, "[(1000000000000000000000)]",
+        {K::Regular, "[2; (1, 1, 1, 4)]", "1 7 0 1"},
+        {K::Regular, "[(1)]", "1 5 1 2"},
+        {K::Regular, "[1; (2, 2)]", "1 2 0 1"},
+        {K::Regular, "[-2; 1, 1, (2)]", "-1 2 0 1"},
+        {K::Regular, "[0; 3, 1, (2, 1)]", "-1 3 2 1"},
+        {K::Regular, "[3; 7, 16]", "0 0 355 113"},
+        {K::Regular, "[-4]", "0 0 -4 1"},
+        {K::Regular, "[(1000000000000000000000)]",
          "1 250000000000000000000000000000000000000001 500000000000000000000 1"},
         {K::Variant, "[2; (3)]", "1 5 1 2"},
         {K::Variant, "[2; (2, 4)]", "1 2 0 1"},
@@ -112,23 +112,23 @@ TEST(ExpansionValue, ValuesOfEachAlgorithm) {
     for (const auto& c : cases) {
         const auto written = ReadExpansionLine(c.text);
         ASSERT_TRUE(std::holds_alternative<WrittenExpansion>(written)) << c.text;
-        const auto value = ExpansionValue(std::get<WrittenExpansion>(written), c.kind);
+        const auto value = ExpansionValue(std::get<WrittenExpansion>(written), c.algorithm);
         ASSERT_TRUE(std::holds_alternative<QuadraticNumber>(value)) << c.text;
         EXPECT_EQ(Four(std::get<QuadraticNumber>(value)), c.four) << c.text;
     }
 }
 
 TEST(ExpansionValue, ListsTheAlgorithmCannotGive) {
-    using K = ExpansionKind;
+    using K = ExpansionAlgorithm;
     using P = ExpansionProblem;
     const struct {
-        ExpansionKind kind;
+        ExpansionAlgorithm algorithm;
         const char* text;
         ExpansionProblem problem;
         std::size_t column;
     } cases[] = {
-        {K::Usual, "[2; 0, 3]", P::QuotientTooSmall, 5},   {K::Usual, "[2; (1, -1)]", P::QuotientTooSmall, 9},
-        {K::Usual, "[(0, 1)]", P::QuotientTooSmall, 3},    {K::Usual, "[0; 2, 1]", P::EndsInOne, 8},
+        {K::Regular, "[2; 0, 3]", P::QuotientTooSmall, 5}, {K::Regular, "[2; (1, -1)]", P::QuotientTooSmall, 9},
+        {K::Regular, "[(0, 1)]", P::QuotientTooSmall, 3},  {K::Regular, "[0; 2, 1]", P::EndsInOne, 8},
         {K::Variant, "[2; 1, 3]", P::QuotientTooSmall, 5}, {K::Variant, "[2; 3, (2, 2)]", P::PeriodOfTwos, 9},
         {K::Nearest, "[2; 1, 3]", P::QuotientTooSmall, 5}, {K::Nearest, "[2; -1]", P::QuotientTooSmall, 5},
         {K::Nearest, "[1; 2, -3]", P::TwoBeforeMinus, 8},  {K::Nearest, "[1; (-2)]", P::TwoBeforeMinus, 6},
@@ -137,7 +137,7 @@ TEST(ExpansionValue, ListsTheAlgorithmCannotGive) {
     for (const auto& c : cases) {
         const auto written = ReadExpansionLine(c.text);
         ASSERT_TRUE(std::holds_alternative<WrittenExpansion>(written)) << c.text;
-        const auto value = ExpansionValue(std::get<WrittenExpansion>(written), c.kind);
+        const auto value = ExpansionValue(std::get<WrittenExpansion>(written), c.algorithm);
         ASSERT_TRUE(std::holds_alternative<ExpansionFault>(value)) << c.text;
         EXPECT_EQ(std::get<ExpansionFault>(value).problem, c.problem) << c.text;
         EXPECT_EQ(std::get<ExpansionFault>(value).column, c.column) << c.text;
@@ -168,7 +168,7 @@ TEST(ExpansionValue, ValuesExpandToTheirLists) {
 
             std::vector<mpz_class> expected = w.head;
             for (int round = 0; round < 3; ++round) expected.insert(expected.end(), w.period.begin(), w.period.end());
-            const auto value = ExpansionValue(w, variant ? ExpansionKind::Variant : ExpansionKind::Usual);
+            const auto value = ExpansionValue(w, variant ? ExpansionAlgorithm::Variant : ExpansionAlgorithm::Regular);
             ASSERT_TRUE(std::holds_alternative<QuadraticNumber>(value));
             const ExactExpansion expansion(std::get<QuadraticNumber>(value).ToInput(), variant, kMostSteps);
             QuotientList kept(kMostSteps);

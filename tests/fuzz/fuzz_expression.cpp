@@ -41,8 +41,9 @@ void CheckExpansionLine(std::string_view text) {
         if (fault->column < 1 || fault->column > Characters(text) + 1) std::abort();
         return;
     }
-    for (const ExpansionKind kind : {ExpansionKind::Usual, ExpansionKind::Variant, ExpansionKind::Nearest}) {
-        ExpansionValue(std::get<WrittenExpansion>(read), kind);
+    for (const ExpansionAlgorithm algorithm :
+         {ExpansionAlgorithm::Regular, ExpansionAlgorithm::Variant, ExpansionAlgorithm::Nearest}) {
+        ExpansionValue(std::get<WrittenExpansion>(read), algorithm);
     }
 }
 
