@@ -94,6 +94,7 @@ CASES = [
     ("pell-batch", ["--batch", "--pell", "--norm", "-4"], PELL_LINES),
     ("pell-batch", ["--batch", "--pell", "--fields", "line,unit,regulator"], PELL_LINES),
     ("pell-batch", ["--batch", "--pell", "--max-steps", "3"], "7\n94\n94 2\n"),
+    ("pell-batch", ["--batch", "--pell", "PELLFILE", "-"], PELL_LINES),
     ("from", ["--from", "[1; 2]", "--json"], ""),
     ("from", ["--from", "x = [ 2; 1, 1, 1, 4   Periode 1 1 1 4 ]", "--json"], ""),
     ("from", ["--variant", "--from", "x = [-3; 3, 2, 2, 2, 2, 2, 4   Periode 2 2 2 2 2 4 ]", "--json"], ""),
@@ -170,7 +171,7 @@ def main():
             schemas[name] = json.load(f)
         Draft202012Validator.check_schema(schemas[name])
     with tempfile.TemporaryDirectory() as folder:
-        files = {"FILE": BATCH_LINES, "EXPRFILE": EXPRESSION_LINES}
+        files = {"FILE": BATCH_LINES, "EXPRFILE": EXPRESSION_LINES, "PELLFILE": PELL_LINES}
         for key, text in files.items():
             files[key] = os.path.join(folder, key.lower() + ".txt")
             with open(files[key], "w", encoding="utf-8") as f:
