@@ -46,10 +46,11 @@ TEST(DisplayCheck, WhichPlatformsNeedADisplay) {
     }
 }
 
-// The program itself, with no display in its environment: a German message
-// on standard error and status 1, where Qt would abort.
+// The program itself, with no display in its environment or one named that
+// no server answers: a German message alone on standard error and status 1,
+// where Qt would abort.
 TEST(DisplayCheck, WindowProgramWithoutDisplay) {
-    for (const std::string setting : {"", "QT_QPA_PLATFORM=xcb"}) {
+    for (const std::string setting : {"", "QT_QPA_PLATFORM=xcb", "DISPLAY=:77"}) {
         const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + setting + " " +
                                     TAMSEL_WINDOW_PROGRAM + " 2>&1 >/dev/null";
         FILE* pipe = popen(command.c_str(), "r");
