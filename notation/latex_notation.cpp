@@ -52,7 +52,7 @@ std::string BracketNotation(const ExportedExpansion& e, const std::string& side)
         if (j > 1) formula += ",\\allowbreak\n  ";
         const bool overlined = periodic && j >= overlineFrom;
         if (items[j].quotient) {
-            formula += NumberText(*items[j].quotient, overlined);
+            formula += LatexNumber(*items[j].quotient, overlined);
         } else {
             formula += overlined ? "\\overline{\\dotsc}" : "\\dotsc";
         }

@@ -35,7 +35,7 @@ std::string BreakableNumber(const mpz_class& v, bool overlined) {
     return text;
 }
 
-std::string NumberText(const mpz_class& v, bool overlined) {
+std::string LatexNumber(const mpz_class& v, bool overlined) {
     return FitsTheLine(v) ? Overlined(v.get_str(), overlined) : BreakableNumber(v, overlined);
 }
 

@@ -31,7 +31,7 @@ bool FitsTheLine(const mpz_class& v);
 std::string BreakableNumber(const mpz_class& v, bool overlined = false);
 // v as it fits: plain digits (under one bar when `overlined`) when it fits
 // the line, else BreakableNumber.
-std::string NumberText(const mpz_class& v, bool overlined = false);
+std::string LatexNumber(const mpz_class& v, bool overlined = false);
 
 // x with index i, "x_{i}", and its width.
 std::string IndexedX(std::size_t i);

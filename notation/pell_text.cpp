@@ -9,7 +9,7 @@ constexpr const char* kMinus = "−";  // U+2212
 constexpr std::size_t kShownEnds = 20;
 
 // "√13", "ℤ[√13]", "ℤ[(1 + √13)/2]"
-std::string Root(const mpz_class& d, bool full) { return "√" + NumberText(d, full); }
+std::string Root(const mpz_class& d, bool full) { return "√" + PellNumberText(d, full); }
 
 std::string OrderName(const mpz_class& d, bool half, bool full) {
     return half ? "ℤ[(1 + " + Root(d, full) + ")/2]" : "ℤ[" + Root(d, full) + "]";
@@ -17,15 +17,15 @@ std::string OrderName(const mpz_class& d, bool half, bool full) {
 
 // "18 + 5·√13", "(3 + √13)/2"
 std::string UnitText(const mpz_class& d, const PellPair& unit, bool half, bool full) {
-    const std::string root = unit.y == 1 ? Root(d, full) : NumberText(unit.y, full) + "·" + Root(d, full);
-    const std::string sum = NumberText(unit.x, full) + " + " + root;
+    const std::string root = unit.y == 1 ? Root(d, full) : PellNumberText(unit.y, full) + "·" + Root(d, full);
+    const std::string sum = PellNumberText(unit.x, full) + " + " + root;
     return half ? "(" + sum + ")/2" : sum;
 }
 
 std::string NormText(int norm) { return norm < 0 ? std::string(kMinus) + "1" : "1"; }
 
 std::string SolutionText(const PellPair& s, bool full) {
-    return "x = " + NumberText(s.x, full) + ", y = " + NumberText(s.y, full);
+    return "x = " + PellNumberText(s.x, full) + ", y = " + PellNumberText(s.y, full);
 }
 
 // `ringOfIntegers`: whether the order is the ring of integers when D is
@@ -48,19 +48,19 @@ void WriteUnitFacts(std::ostream& out, const mpz_class& d, const UnitFacts& fact
     const std::string order = OrderName(d, half, full);
     if (facts.unit) {
         const mpz_class discriminant = half ? d : 4 * d;
-        out << "Grundeinheit von " << order << " (Diskriminante " << NumberText(discriminant, full)
+        out << "Grundeinheit von " << order << " (Diskriminante " << PellNumberText(discriminant, full)
             << "): " << UnitText(d, *facts.unit, half, full) << ", Norm " << NormText(facts.norm) << "\n";
     }
     if (facts.regulator) out << "Regulator von " << order << ": " << DecimalText(*facts.regulator, ',') << "\n";
     if (ringOfIntegers && (facts.unit || facts.regulator)) {
-        out << order << " ist der Ganzheitsring von ℚ(" << Root(d, full) << "), wenn " << NumberText(d, full)
+        out << order << " ist der Ganzheitsring von ℚ(" << Root(d, full) << "), wenn " << PellNumberText(d, full)
             << " quadratfrei ist\n";
     }
 }
 
 }  // namespace
 
-std::string NumberText(const mpz_class& v, bool full) {
+std::string PellNumberText(const mpz_class& v, bool full) {
     std::string digits = mpz_class(abs(v)).get_str();
     const std::string sign = sgn(v) < 0 ? kMinus : "";
     if (full || digits.size() <= kLongestShownNumber) return sign + digits;
@@ -83,7 +83,7 @@ std::string DecimalText(const SignificantDigits& value, char point) {
 }
 
 std::string EquationText(const mpz_class& d, const mpz_class& n, bool full) {
-    return "x² " + std::string(kMinus) + " " + NumberText(d, full) + "·y² = " + NumberText(n, full);
+    return "x² " + std::string(kMinus) + " " + PellNumberText(d, full) + "·y² = " + PellNumberText(n, full);
 }
 
 void WritePellText(std::ostream& out, const PellFacts& facts, bool full) {

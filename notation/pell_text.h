@@ -19,7 +19,7 @@ inline constexpr std::size_t kLongestShownNumber = 1000;
 // A whole number in the text: the minus sign U+2212; beyond
 // kLongestShownNumber digits, unless `full`, the first twenty digits, "…",
 // the last twenty and the count: "12345…67890 (274428 Stellen)".
-std::string NumberText(const mpz_class& v, bool full);
+std::string PellNumberText(const mpz_class& v, bool full);
 
 // A number of significant digits with `point` as the decimal point; beyond
 // the digits in front of the point, as a power of ten ("7.48e6").

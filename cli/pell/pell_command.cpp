@@ -30,13 +30,13 @@ std::optional<PellInputs> ReadInputs(std::string_view dText, std::optional<std::
     }
     if (sgn(*d) <= 0) {
         code = "non-positive-d";
-        error = "D muss größer als 0 sein, nicht " + NumberText(*d, false);
+        error = "D muss größer als 0 sein, nicht " + PellNumberText(*d, false);
         return std::nullopt;
     }
     mpz_class root;
     if (exact::IsSquare(*d, root)) {
         code = "square-d";
-        error = "D darf keine Quadratzahl sein: " + NumberText(*d, false) + " = " + NumberText(root, false) + "²";
+        error = "D darf keine Quadratzahl sein: " + PellNumberText(*d, false) + " = " + PellNumberText(root, false) + "²";
         return std::nullopt;
     }
     inputs.d = std::move(*d);
@@ -55,7 +55,7 @@ std::optional<PellInputs> ReadInputs(std::string_view dText, std::optional<std::
         if (abs(*n) > exact::kLargestNorm) {
             code = "norm-too-large";
             error =
-                "|N| darf höchstens " + std::to_string(exact::kLargestNorm) + " sein, nicht " + NumberText(*n, false);
+                "|N| darf höchstens " + std::to_string(exact::kLargestNorm) + " sein, nicht " + PellNumberText(*n, false);
             return std::nullopt;
         }
         inputs.n = std::move(*n);
@@ -80,7 +80,7 @@ bool GatherOrder(const mpz_class& d, exact::UnitOrder order, const Command& comm
     if (wantRegulator) unitRequest.regulatorDigits = command.pellSettings.precision;
     exact::OrderUnit unit = exact::FundamentalUnit(unitRequest);
     if (!unit.closed) {
-        const std::string root = "√" + NumberText(d, false);
+        const std::string root = "√" + PellNumberText(d, false);
         error = NotClosed(order == exact::UnitOrder::Root ? root : "(1 + " + root + ")/2", command.options.maxSteps);
         return false;
     }
@@ -138,7 +138,7 @@ bool SolveNorm(const PellInputs& inputs, const Command& command, std::vector<Pel
     unitRequest.maxSteps = command.options.maxSteps;
     exact::OrderUnit root = exact::FundamentalUnit(unitRequest);
     if (!root.closed) {
-        error = NotClosed("√" + NumberText(inputs.d, false), command.options.maxSteps);
+        error = NotClosed("√" + PellNumberText(inputs.d, false), command.options.maxSteps);
         return false;
     }
     if (root.norm < 0) {
