@@ -8,6 +8,7 @@
 #include "exact/quotient_product_bounds.h"
 #include "exact/surd_product.h"
 #include "exact/surd_walk.h"
+#include "exact/whole_number.h"
 
 namespace tamsel::exact {
 
@@ -246,11 +247,6 @@ void Compute(const Int& d, const Int& s, const UnitRequest& request, OrderUnit& 
 }
 
 }  // namespace
-
-bool IsSquare(const mpz_class& d, mpz_class& root) {
-    mpz_sqrt(root.get_mpz_t(), d.get_mpz_t());
-    return root * root == d;
-}
 
 void SquareUnit(const mpz_class& x, const mpz_class& y, const mpz_class& d, unsigned long divisor, mpz_class& x2,
                 mpz_class& y2) {

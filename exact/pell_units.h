@@ -47,7 +47,5 @@ OrderUnit FundamentalUnit(const UnitRequest& request);
 void SquareUnit(const mpz_class& x, const mpz_class& y, const mpz_class& d, unsigned long divisor, mpz_class& x2,
                 mpz_class& y2);
 
-// x = floor(sqrt(d)) and whether d is its square.
-bool IsSquare(const mpz_class& d, mpz_class& root);
 
 }  // namespace tamsel::exact

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exact/quadratic_number.h"
+#include "exact/whole_number.h"
 
 #include <cstdint>
 #include <vector>
@@ -57,9 +58,8 @@ std::size_t Bits(const QuadraticNumber& x) {
 bool OverCommonRoot(const QuadraticNumber& x, QuadraticNumber& y) {
     if (x.IsRational() || y.IsRational() || x.Wurzel() == y.Wurzel()) return true;
     const mpz_class product = x.Wurzel() * y.Wurzel();
-    if (mpz_perfect_square_p(product.get_mpz_t()) == 0) return false;
     mpz_class t;
-    mpz_sqrt(t.get_mpz_t(), product.get_mpz_t());
+    if (!IsSquare(product, t)) return false;
     y = QuadraticNumber::WithSplitRoot(y.Koeff() * t, x.Wurzel(), y.Abs() * x.Wurzel(), y.Nenner() * x.Wurzel());
     return true;
 }
@@ -109,9 +109,7 @@ void SplitSquareFactors(const mpz_class& w, mpz_class& root, mpz_class& part) {
     }
     // What is left has no prime factor below the bound: a square, or a
     // number without square factor we could find.
-    if (mpz_perfect_square_p(rest.get_mpz_t()) != 0) {
-        mpz_class r;
-        mpz_sqrt(r.get_mpz_t(), rest.get_mpz_t());
+    if (mpz_class r; IsSquare(rest, r)) {
         root *= r;
     } else {
         part *= rest;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exact/start_value.h"
+#include "exact/whole_number.h"
 
 namespace tamsel::exact {
 
@@ -24,9 +25,8 @@ RationalStart Rational(mpz_class p, mpz_class q) {
 StartValue ToStartValue(const ExactInput& input) {
     const mpz_class& a = input.koeff;
     const mpz_class& w = input.wurzel;
-    if (sgn(a) == 0 || sgn(w) == 0 || mpz_perfect_square_p(w.get_mpz_t()) != 0) {
-        mpz_class root;
-        mpz_sqrt(root.get_mpz_t(), w.get_mpz_t());
+    mpz_class root;
+    if (sgn(a) == 0 || sgn(w) == 0 || IsSquare(w, root)) {
         return Rational(a * root + input.abs, input.nenner);
     }
 

@@ -30,4 +30,9 @@ std::optional<mpz_class> ReadWholeNumber(std::string_view text) {
     return value;
 }
 
+bool IsSquare(const mpz_class& d, mpz_class& root) {
+    if (sgn(d) >= 0) mpz_sqrt(root.get_mpz_t(), d.get_mpz_t());
+    return mpz_perfect_square_p(d.get_mpz_t()) != 0;
+}
+
 }  // namespace tamsel::exact

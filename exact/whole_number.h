@@ -13,4 +13,8 @@ namespace tamsel::exact {
 // inside the number included, gives no value.
 std::optional<mpz_class> ReadWholeNumber(std::string_view text);
 
+// Whether d is the square of a whole number; `root` is then that number, and
+// floor(sqrt(d)) for any other d >= 0.
+bool IsSquare(const mpz_class& d, mpz_class& root);
+
 }  // namespace tamsel::exact
