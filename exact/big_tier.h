@@ -60,9 +60,4 @@ inline const mpz_class& ToBig(const mpz_class& v) { return v; }
 // on in 128 bits.
 inline bool RoomyInNarrower(const mpz_class& v) { return MagnitudeBelow(v, kRoomyIn128); }
 
-template <bool kVariant>
-bool IsReducedBig(const mpz_class& p, const mpz_class& q, const mpz_class& s) {
-    return IsReduced<kVariant>(p, q, s);
-}
-
 }  // namespace tamsel::exact::detail

@@ -95,9 +95,4 @@ inline bool RoomyInNarrower(Int128 v) {
     return v < kLimit && v > -kLimit;
 }
 
-template <bool kVariant, class T>
-inline bool IsReducedMachine(T p, T q, T s) {
-    return IsReduced<kVariant>(p, q, s);
-}
-
 }  // namespace tamsel::exact::detail

@@ -10,6 +10,7 @@
 #include "engine/big_integer_arithmetic.h"
 #include "exact/big_tier.h"
 #include "exact/machine_tier.h"
+#include "exact/reduced_number.h"
 
 namespace tamsel::exact {
 namespace {
@@ -32,12 +33,12 @@ void CheckAllWidths(const mpz_class& p, const mpz_class& q, const mpz_class& d) 
     mpz_sqrt(s.get_mpz_t(), d.get_mpz_t());
     const bool expected = ReducedByDefinition(p, q, d, kVariant);
     SCOPED_TRACE(::testing::Message() << "p " << p << " q " << q << " d " << d << (kVariant ? " variant" : ""));
-    EXPECT_EQ(detail::IsReducedBig<kVariant>(p, q, s), expected);
+    EXPECT_EQ(detail::IsReduced<kVariant>(p, q, s), expected);
     if (MagnitudeBelow(p, 127) && MagnitudeBelow(q, 127) && MagnitudeBelow(s, 127)) {
-        EXPECT_EQ(detail::IsReducedMachine<kVariant>(ToInt128(p), ToInt128(q), ToInt128(s)), expected);
+        EXPECT_EQ(detail::IsReduced<kVariant>(ToInt128(p), ToInt128(q), ToInt128(s)), expected);
     }
     if (MagnitudeBelow(p, 63) && MagnitudeBelow(q, 63) && MagnitudeBelow(s, 63)) {
-        EXPECT_EQ(detail::IsReducedMachine<kVariant>(ToInt64(p), ToInt64(q), ToInt64(s)), expected);
+        EXPECT_EQ(detail::IsReduced<kVariant>(ToInt64(p), ToInt64(q), ToInt64(s)), expected);
     }
 }
 
